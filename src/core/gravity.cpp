@@ -1,0 +1,106 @@
+#include "core/gravity.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/procedures.h"
+#include "core/sim.h"
+
+namespace sw4 {
+
+namespace {
+
+// The rounded half pi that ArcSin returns for |x| = 1.
+constexpr double kRoundedHalfPi = 1.5707963267949;
+const double kSinRoundedHalfPi = std::sin(kRoundedHalfPi);
+const double kCosRoundedHalfPi = std::cos(kRoundedHalfPi);
+
+}  // namespace
+
+double ArcSin(double x) {
+  if (std::fabs(x) == 1.0) return (x < 0 ? -1.0 : 1.0) * kRoundedHalfPi;
+  if (!(std::fabs(x) < 1.0)) return x < 0 ? -kRoundedHalfPi : kRoundedHalfPi;  // held in -1..1
+  return std::atan(x / std::sqrt(1 - x * x));
+}
+
+int drawPos(double x) {
+  const double f = std::floor(x);
+  if (!(f >= -2147483648.0)) return std::numeric_limits<int>::min();
+  if (!(f <= 2147483647.0)) return std::numeric_limits<int>::max();
+  return static_cast<int>(f);
+}
+
+void motionStep(Sim& sim, int a) {
+  World& w = sim.world;
+  if (w.PlanetOff[a] != 0) return;
+  if (a == 0 && sim.form.CHsol.value() != 0) return;
+  const double x = w.PlanetX[a] + w.MomentumX[a];
+  const double y = w.PlanetY[a] + w.MomentumY[a];
+  // A position beyond the Double range would be no position at all: the body stays put.
+  if (std::isfinite(x) && std::isfinite(y)) {
+    w.PlanetX[a] = x;
+    w.PlanetY[a] = y;
+  }
+}
+
+void gravityPass(Sim& sim) {
+  World& w = sim.world;
+  Fs4& f = sim.form;
+  for (int a = w.TotalPlanets; a >= 0; --a) {
+    double accX = 0, accY = 0;
+    for (int b = w.TotalPlanets; b >= 0; --b) {
+      if (b == a) continue;
+      if (w.PlanetOff[a] == 1 || w.PlanetOff[b] == 1) continue;
+      if (a > 2 && b > 2) {
+        if (f.Ch2.value() == 1 || f.ChSpi.value() == 1) continue;
+        if (w.TotalPlanets > 199) continue;
+      }
+      if (f.ChA.value() == 1 && a > 0 && b > 0) continue;
+
+      const double dx = w.PlanetX[b] - w.PlanetX[a];
+      const double dy = w.PlanetY[b] - w.PlanetY[a];
+      const double d = std::sqrt(dx * dx + dy * dy);
+      if (d == 0) {
+        // coincident: no pull, no contact
+      } else if (d > w.PlanetRadius) {
+        if (w.GConstant == 0) w.GConstant = 1.0;
+        const double e = w.GExponent;
+        const double power = e == 2.0 ? d * d : (e == 1.0 ? d : std::pow(d, e));
+        const double force = (w.GConstant * w.PlanetGravity[b]) / power;
+        // ArcSin(dx/d) with fx = Sin(a) F, fy = Cos(a) F, then fy takes the sign of dy.
+        const double s = dx / d;
+        double fx, fy;
+        if (std::fabs(s) == 1.0) {
+          fx = (s < 0 ? -kSinRoundedHalfPi : kSinRoundedHalfPi) * force;
+          fy = kCosRoundedHalfPi * force;
+          if (dy < 0) fy = -fy;
+        } else {
+          fx = force * s;
+          fy = force * (dy / d);
+        }
+        Bomb(sim, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), 1, b, b);
+        accX += fx;
+        accY += fy;
+      } else {
+        handleContact(sim, a, b, d);
+      }
+      if (f.Chdark.value() == 1 && b > 0 && f.TXw(2).lenient() < b)
+        Bomb(sim, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), 5, b, 1);
+    }
+    sim.processEvents(a);
+    if (w.PlanetOff[a] == 0) {
+      if (a > 0 || f.CHsol.value() == 0) {
+        const double mx = w.MomentumX[a] + accX;
+        const double my = w.MomentumY[a] + accY;
+        // Pulls that sum beyond the Double range are dropped for this tick.
+        if (std::isfinite(mx) && std::isfinite(my)) {
+          w.MomentumX[a] = mx;
+          w.MomentumY[a] = my;
+        }
+      }
+      if (a == w.TagPlanet) Bomb(sim, drawPos(w.PlanetX[a]), drawPos(w.PlanetY[a]), 0, a, a);
+    }
+  }
+}
+
+}  // namespace sw4

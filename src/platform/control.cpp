@@ -1,0 +1,188 @@
+#include "platform/control.h"
+
+#include <algorithm>
+
+#include "platform/fault.h"
+#include "platform/readings.h"
+
+namespace sw4 {
+
+namespace {
+long gFaults = 0;
+}
+
+long dispatchedFaults() { return gFaults; }
+
+std::string Control::fullName() const {
+  return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Control::setText(std::string_view t) {
+  if (t == text_) return;
+  text_ = t;
+  lenient_ = readLenient(text_);
+  const auto s = readStrict(text_);
+  strictOk_ = s.has_value();
+  strictValue_ = s.value_or(0.0);
+  changed(Prop::Text);
+  if (kind_ == Kind::TextBox) raise(Event::Change);
+}
+
+double Control::strict() const {
+  if (!strictOk_) throw Fault("type mismatch: " + fullName() + " holds \"" + text_ + "\"");
+  return strictValue_;
+}
+
+void Control::setValue(int v) {
+  switch (kind_) {
+    case Kind::CommandButton:
+      // Pressing a button from code runs its click; the button itself springs back.
+      if (v != 0) raise(Event::Click);
+      return;
+    case Kind::OptionButton: {
+      const int nv = v != 0 ? 1 : 0;
+      if (nv == value_) return;
+      if (nv == 1 && group_) {
+        for (Control* other : *group_) {
+          if (other != this && other->value_ != 0) {
+            other->value_ = 0;
+            other->changed(Prop::Value);
+          }
+        }
+      }
+      value_ = nv;
+      changed(Prop::Value);
+      if (nv == 1) raise(Event::Click);
+      return;
+    }
+    case Kind::CheckBox: {
+      const int nv = std::clamp(v, 0, 2);
+      if (nv == value_) return;
+      value_ = nv;
+      changed(Prop::Value);
+      raise(Event::Click);
+      return;
+    }
+    case Kind::ScrollBar: {
+      const int nv = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+      if (nv == value_) return;
+      value_ = nv;
+      changed(Prop::Value);
+      raise(Event::Change);
+      return;
+    }
+    default:
+      value_ = v;
+      changed(Prop::Value);
+      return;
+  }
+}
+
+void Control::userClick() {
+  switch (kind_) {
+    case Kind::CheckBox:
+      setValue(value_ == 0 ? 1 : 0);
+      return;
+    case Kind::OptionButton:
+      if (value_ != 0) {
+        raise(Event::Click);
+      } else {
+        setValue(1);
+      }
+      return;
+    case Kind::CommandButton:
+      setValue(1);
+      return;
+    default:
+      raise(Event::Click);
+      return;
+  }
+}
+
+void Control::setMin(int v) {
+  if (v == min_) return;
+  min_ = v;
+  changed(Prop::Range);
+}
+
+void Control::setMax(int v) {
+  if (v == max_) return;
+  max_ = v;
+  changed(Prop::Range);
+}
+
+void Control::setInterval(int ms) {
+  if (ms == interval_) return;
+  interval_ = ms;
+  changed(Prop::Interval);
+}
+
+void Control::setVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  changed(Prop::Visible);
+}
+
+void Control::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  changed(Prop::Enabled);
+}
+
+void Control::setLocked(bool v) {
+  if (v == locked_) return;
+  locked_ = v;
+  changed(Prop::Locked);
+}
+
+void Control::setForeColor(Color c) {
+  if (c == fore_) return;
+  fore_ = c;
+  changed(Prop::Colors);
+}
+
+void Control::setBackColor(Color c) {
+  if (c == back_) return;
+  back_ = c;
+  changed(Prop::Colors);
+}
+
+void Control::setBorderColor(Color c) {
+  if (c == border_) return;
+  border_ = c;
+  changed(Prop::Colors);
+}
+
+void Control::setFillColor(Color c) {
+  if (c == fill_) return;
+  fill_ = c;
+  changed(Prop::Colors);
+}
+
+void Control::setLeft(int v) { move(v, top_, width_, height_); }
+void Control::setTop(int v) { move(left_, v, width_, height_); }
+void Control::setWidth(int v) { move(left_, top_, v, height_); }
+void Control::setHeight(int v) { move(left_, top_, width_, v); }
+
+void Control::move(int left, int top, int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  changed(Prop::Geometry);
+}
+
+void Control::raise(Event e) {
+  const Handler& h = handlers_[static_cast<int>(e)];
+  if (!h) return;
+  try {
+    h();
+  } catch (const Fault&) {
+    ++gFaults;
+  }
+}
+
+}  // namespace sw4

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+namespace sw4 {
+
+// The one seedable uniform generator of the program (xoshiro128**). Next() returns a float in
+// [0, 1) built from 24 random bits, so it is never 1.0.
+class Rnd {
+ public:
+  Rnd() { seed(0.0); }
+  void seed(double s);
+  float next() {
+    const std::uint32_t result = rotl(s_[1] * 5, 7) * 9;
+    const std::uint32_t t = s_[1] << 9;
+    s_[2] ^= s_[0];
+    s_[3] ^= s_[1];
+    s_[1] ^= s_[2];
+    s_[0] ^= s_[3];
+    s_[2] ^= t;
+    s_[3] = rotl(s_[3], 11);
+    return static_cast<float>(result >> 8) * (1.0f / 16777216.0f);
+  }
+
+ private:
+  static std::uint32_t rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
+  std::uint32_t s_[4];
+};
+
+}  // namespace sw4

@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "platform/color.h"
+
+namespace sw4 {
+
+// The drawing area's pixels. Positions come in twips; a pixel covers twipsPerPixel twips (15 at
+// one device pixel per logical pixel). Pixels stay until the surface is cleared. Stored as
+// 0xFFRRGGBB words so the Qt binding can wrap the buffer without copying.
+class Surface {
+ public:
+  static constexpr int kTwipsPerLogicalPixel = 15;
+
+  // widthTwips x heightTwips of drawing area, at devicePixelRatio device pixels a logical pixel.
+  void resize(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
+  void clear();
+  void setBackground(Color c);
+  Color background() const { return background_; }
+
+  void setPixel(int xTwips, int yTwips, Color c) {
+    if (xTwips < 0 || yTwips < 0) return;
+    const int px = static_cast<int>(xTwips * pixelsPerTwip_);
+    const int py = static_cast<int>(yTwips * pixelsPerTwip_);
+    if (px >= width_ || py >= height_) return;
+    pixels_[static_cast<std::size_t>(py) * width_ + px] = toWord(c);
+  }
+  Color pixel(int xTwips, int yTwips) const;
+  long dotCount() const;  // pixels not of the background colour
+
+  int widthPixels() const { return width_; }
+  int heightPixels() const { return height_; }
+  double devicePixelRatio() const { return dpr_; }
+  const std::uint32_t* data() const { return pixels_.data(); }
+  std::uint32_t* data() { return pixels_.data(); }
+  // Bumped by clear() and resize(), so a view knows to repaint everything.
+  unsigned generation() const { return generation_; }
+
+  static std::uint32_t toWord(Color c) {
+    return 0xFF000000u | (static_cast<std::uint32_t>(redOf(c)) << 16) |
+           (static_cast<std::uint32_t>(greenOf(c)) << 8) | static_cast<std::uint32_t>(blueOf(c));
+  }
+  static Color fromWord(std::uint32_t w) { return rgb((w >> 16) & 255, (w >> 8) & 255, w & 255); }
+
+ private:
+  std::vector<std::uint32_t> pixels_;
+  int width_ = 0, height_ = 0;
+  double dpr_ = 1.0;
+  double pixelsPerTwip_ = 1.0 / kTwipsPerLogicalPixel;
+  Color background_ = 0;
+  unsigned generation_ = 0;
+};
+
+}  // namespace sw4
