@@ -52,7 +52,6 @@ std::int16_t toInt16(double v) { return CIntSaturated(v); }
 
 void wireParameterFields(Sim& sim) {
   Fs4& f = sim.form;
-  World& w = sim.world;
 
   // A text that is not a number keeps the last good constant (the reading raises a fault).
   f.TxTconstant.on(Event::LostFocus, [&f = sim.form, &w = sim.world] { w.GConstant = f.TxTconstant.strict(); });
