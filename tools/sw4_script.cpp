@@ -1,1 +1,36 @@
-int main() { return 0; }
+// sw4-script: runs a driver script (a file, or standard input) against the form model with no
+// display and virtual time. Output on standard output; a script error stops the run with
+// "line N: message" on standard error and exit status 2. Exit status 1 when the file cannot be
+// read.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "core/sim.h"
+#include "script/script_engine.h"
+
+int main(int argc, char** argv) {
+  if (argc > 2) {
+    std::cerr << "usage: sw4-script [FILE]\n";
+    return 1;
+  }
+  std::ifstream file;
+  std::istream* in = &std::cin;
+  if (argc == 2 && std::string(argv[1]) != "-") {
+    file.open(argv[1], std::ios::binary);
+    if (!file) {
+      std::cerr << "sw4-script: cannot open " << argv[1] << "\n";
+      return 1;
+    }
+    in = &file;
+  }
+  sw4::Sim sim;
+  sw4::ScriptEngine engine(sim, std::cout);
+  const auto failure = engine.run(*in);
+  std::cout.flush();
+  if (failure) {
+    std::cerr << "line " << failure->line << ": " << failure->message << "\n";
+    return 2;
+  }
+  return 0;
+}

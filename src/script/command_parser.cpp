@@ -1,0 +1,148 @@
+#include "script/command_parser.h"
+
+#include <cstdint>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/sim.h"
+#include "script/control_items.h"
+#include "script/items.h"
+#include "script/line_cursor.h"
+#include "script/png_writer.h"
+#include "script/script_engine.h"
+#include "script/script_error.h"
+#include "script/script_numbers.h"
+
+namespace sw4 {
+
+namespace {
+
+constexpr std::int64_t kCountMax = std::numeric_limits<std::int32_t>::max();
+// 8192 pixels a side keeps the surface within 256 MiB.
+constexpr std::int64_t kSizeMax = 8192 * Surface::kTwipsPerLogicalPixel;
+
+std::string_view need(LineCursor& c, std::string_view command, std::string_view what) {
+  const std::string_view w = c.word();
+  if (w.empty()) throw ScriptError(std::string(command) + " needs " + std::string(what));
+  return w;
+}
+
+void noMore(const LineCursor& c, std::string_view command) {
+  if (!c.atEnd()) throw ScriptError("too many arguments for " + std::string(command));
+}
+
+Control& controlOfKind(ScriptEngine& e, std::string_view token, Kind kind,
+                       std::string_view kindName) {
+  Control& c = resolveControl(e.sim().form, token);
+  if (c.kind() != kind) throw ScriptError(c.fullName() + " is not " + std::string(kindName));
+  return c;
+}
+
+// click, dblclick, leave: one control.
+std::function<void()> controlEvent(ScriptEngine& e, LineCursor& c, std::string_view command) {
+  Control& ctl = resolveControl(e.sim().form, need(c, command, "a control"));
+  noMore(c, command);
+  if (command == "click") return [&ctl] { ctl.userClick(); };
+  if (command == "dblclick") return [&ctl] { ctl.raise(Event::DblClick); };
+  return [&ctl] { ctl.raise(Event::LostFocus); };
+}
+
+std::function<void()> sizeCommand(ScriptEngine& e, LineCursor& c) {
+  const auto w = static_cast<int>(parseInteger(need(c, "size", "W H"), 0, kSizeMax, "size W"));
+  const auto h = static_cast<int>(parseInteger(need(c, "size", "W H"), 0, kSizeMax, "size H"));
+  noMore(c, "size");
+  return [&e, w, h] { e.sim().resizeDrawingArea(w, h); };
+}
+
+std::function<void()> textCommand(ScriptEngine& e, LineCursor& c) {
+  Control& ctl = controlOfKind(e, need(c, "text", "a text field"), Kind::TextBox, "a text field");
+  std::string typed(c.restAfterOneBlank());
+  return [&ctl, typed] { ctl.setText(typed); };
+}
+
+std::function<void()> scrollCommand(ScriptEngine& e, LineCursor& c) {
+  Control& ctl =
+      controlOfKind(e, need(c, "scroll", "a scroll bar"), Kind::ScrollBar, "a scroll bar");
+  const auto v =
+      static_cast<int>(parseInteger(need(c, "scroll", "a value"), -32768, 32767, "scroll value"));
+  noMore(c, "scroll");
+  return [&ctl, v] { ctl.setValue(v); };
+}
+
+std::function<void()> fireCommand(ScriptEngine& e, LineCursor& c) {
+  Control& timer = controlOfKind(e, need(c, "fire", "a timer"), Kind::Timer, "a timer");
+  const std::string_view count = c.word();
+  const std::int64_t n = count.empty() ? 1 : parseInteger(count, 0, kCountMax, "fire count");
+  noMore(c, "fire");
+  return [&e, &timer, n] { e.fire(timer, n); };
+}
+
+std::function<void()> advanceCommand(ScriptEngine& e, LineCursor& c) {
+  const std::int64_t ms = parseInteger(need(c, "advance", "milliseconds"), 0, kCountMax, "advance");
+  noMore(c, "advance");
+  return [&e, ms] { e.advance(ms); };
+}
+
+std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, bool nested) {
+  if (nested) throw ScriptError("during cannot hold another during");
+  const auto body =
+      static_cast<int>(parseInteger(need(c, "during", "a body"), 0, kMaxBody, "during body"));
+  const std::string_view rest = c.restFromNextWord();
+  if (rest.empty()) throw ScriptError("during needs a command");
+  std::function<void()> command = parseCommand(e, rest, lineNo, true);
+  return [&e, body, command, lineNo] { e.queueDuring(body, command, lineNo); };
+}
+
+std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
+  const std::string_view token = need(c, "set", "an item");
+  const Item item = resolveItem(e.sim(), token);
+  const std::string_view value = need(c, "set", "a value");
+  noMore(c, "set");
+  if (!item.prepareSet) throw ScriptError(quoted(token) + " is read-only");
+  return item.prepareSet(value);
+}
+
+std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
+  std::vector<std::pair<std::string, Item>> items;
+  for (std::string_view w = c.word(); !w.empty(); w = c.word())
+    items.emplace_back(std::string(w), resolveItem(e.sim(), w));
+  if (items.empty()) throw ScriptError("print needs an item");
+  return [&e, items] {
+    for (const auto& [name, item] : items) e.out() << name << '=' << item.read() << '\n';
+  };
+}
+
+std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
+  const std::string path(c.restTrimmed());
+  if (path.empty()) throw ScriptError("png needs a file name");
+  if (path.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  return [&e, path] {
+    if (e.sim().surface.widthPixels() == 0 || e.sim().surface.heightPixels() == 0)
+      throw ScriptError("png: the drawing area is empty");
+    if (!writePng(path, e.sim().surface)) throw ScriptError("png: cannot write " + quoted(path));
+  };
+}
+
+}  // namespace
+
+std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int lineNo,
+                                   bool nested) {
+  LineCursor c(line);
+  const std::string_view command = c.word();
+  if (command == "size") return sizeCommand(e, c);
+  if (command == "text") return textCommand(e, c);
+  if (command == "leave" || command == "click" || command == "dblclick")
+    return controlEvent(e, c, command);
+  if (command == "scroll") return scrollCommand(e, c);
+  if (command == "fire") return fireCommand(e, c);
+  if (command == "advance") return advanceCommand(e, c);
+  if (command == "during") return duringCommand(e, c, lineNo, nested);
+  if (command == "set") return setCommand(e, c);
+  if (command == "print") return printCommand(e, c);
+  if (command == "png") return pngCommand(e, c);
+  throw ScriptError("unknown command " + quoted(command));
+}
+
+}  // namespace sw4

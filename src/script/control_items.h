@@ -1,0 +1,20 @@
+#pragma once
+#include <string_view>
+
+#include "platform/control.h"
+#include "script/item.h"
+#include "window/fs4.h"
+
+namespace sw4 {
+
+// The control a script names: "TXn", or "TXg(2)" for a member of a control array. ScriptError
+// when the form has no such control.
+Control& resolveControl(const FormControls& form, std::string_view token);
+
+// A property of a control (Text, Value, Caption, Visible, Enabled, ForeColor, BackColor, Left,
+// Top, Width, Height, Min, Max, Interval, BorderColor, FillColor). Setting one stores it through
+// the model's setter, which raises no event; Text, Caption and Value cannot be set (a script
+// types, clicks or scrolls instead).
+Item controlProperty(Control& c, std::string_view property);
+
+}  // namespace sw4

@@ -1,0 +1,72 @@
+#include "script/items.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "platform/control.h"
+#include "script/control_items.h"
+#include "script/script_error.h"
+#include "script/script_numbers.h"
+#include "script/world_items.h"
+
+namespace sw4 {
+
+namespace {
+
+// The position of the first '.' outside parentheses, or npos.
+std::size_t propertyDot(std::string_view token) {
+  int depth = 0;
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    if (token[i] == '(') ++depth;
+    if (token[i] == ')') --depth;
+    if (token[i] == '.' && depth == 0) return i;
+  }
+  return std::string_view::npos;
+}
+
+Item readOnly(std::function<std::string()> read) {
+  return Item{std::move(read), {}};
+}
+
+Item pixelItem(Sim& sim, std::string_view args) {
+  const auto comma = args.find(',');
+  if (comma == std::string_view::npos) throw ScriptError("Pixel needs x,y");
+  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+  const int x = static_cast<int>(parseInteger(args.substr(0, comma), lo, hi, "Pixel x"));
+  const int y = static_cast<int>(parseInteger(args.substr(comma + 1), lo, hi, "Pixel y"));
+  return readOnly([&sim, x, y] { return std::to_string(sim.surface.pixel(x, y)); });
+}
+
+}  // namespace
+
+Item resolveItem(Sim& sim, std::string_view token) {
+  const auto dot = propertyDot(token);
+  if (dot != std::string_view::npos) {
+    Control& c = resolveControl(sim.form, token.substr(0, dot));
+    return controlProperty(c, token.substr(dot + 1));
+  }
+  const auto open = token.find('(');
+  if (open != std::string_view::npos && token.back() == ')') {
+    const std::string_view name = token.substr(0, open);
+    const std::string_view args = token.substr(open + 1, token.size() - open - 2);
+    if (name == "Pixel") return pixelItem(sim, args);
+    if (isBodyArray(name)) return bodyElement(sim.world, name, args);
+  } else {
+    if (auto item = worldScalar(sim.world, token)) return *item;
+    if (token == "DotCount")
+      return readOnly([&sim] { return std::to_string(sim.surface.dotCount()); });
+    if (token == "W") return readOnly([&sim] { return std::to_string(sim.widthTwips()); });
+    if (token == "H") return readOnly([&sim] { return std::to_string(sim.heightTwips()); });
+    if (token == "Faults") return readOnly([] { return std::to_string(dispatchedFaults()); });
+  }
+  try {
+    resolveControl(sim.form, token);
+  } catch (const ScriptError&) {
+    throw ScriptError("unknown item " + quoted(token));
+  }
+  throw ScriptError(quoted(token) + " is a control: name one of its properties");
+}
+
+}  // namespace sw4

@@ -1,0 +1,15 @@
+#pragma once
+#include <string_view>
+
+#include "core/sim.h"
+#include "script/item.h"
+
+namespace sw4 {
+
+// Resolves an item a script names: CONTROL.Property, a world variable, a body array element
+// such as PlanetX(3), Pixel(x,y) (the surface colour at twips x, y), DotCount (pixels not of the
+// background colour), and the read-only W, H (drawing area in twips) and Faults (handler faults
+// swallowed so far). ScriptError when there is no such item.
+Item resolveItem(Sim& sim, std::string_view token);
+
+}  // namespace sw4

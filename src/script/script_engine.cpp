@@ -1,0 +1,93 @@
+#include "script/script_engine.h"
+
+#include <istream>
+#include <string>
+
+#include "platform/fault.h"
+#include "script/command_parser.h"
+#include "script/line_cursor.h"
+
+namespace sw4 {
+
+ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out) : sim_(sim), out_(out), clock_(sim.form) {
+  previousHook_ = sim_.processEvents;
+  sim_.processEvents = [this](int body) { eventProcessing(body); };
+}
+
+ScriptEngine::~ScriptEngine() {
+  sim_.processEvents = previousHook_;
+}
+
+std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
+  std::string line;
+  int lineNo = 0;
+  while (!stopped() && std::getline(in, line)) {
+    ++lineNo;
+    try {
+      runLine(line, lineNo);
+    } catch (const ScriptError& e) {
+      return ScriptFailure{lineNo, e.what()};
+    }
+  }
+  return failure_;
+}
+
+void ScriptEngine::runLine(std::string_view line, int lineNo) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  LineCursor probe(line);
+  const std::string_view first = probe.word();
+  if (first.empty() || first.front() == '#') return;
+  const std::function<void()> command = parseCommand(*this, line, lineNo, false);
+  try {
+    command();
+  } catch (const Fault&) {
+    // A fault that escaped a handler belongs to the simulation, not to the script.
+  }
+  afterEvent();
+}
+
+void ScriptEngine::advance(std::int64_t ms) {
+  clock_.advance(ms, [this] {
+    afterEvent();
+    return stopped();
+  });
+}
+
+void ScriptEngine::fire(Control& timer, std::int64_t times) {
+  for (std::int64_t i = 0; i < times && !stopped(); ++i) {
+    timer.fire();
+    afterEvent();
+  }
+}
+
+void ScriptEngine::queueDuring(int body, std::function<void()> command, int lineNo) {
+  queue_.push_back(Queued{body, std::move(command), lineNo});
+}
+
+void ScriptEngine::eventProcessing(int body) {
+  tickReachedEvents_ = true;
+  std::vector<Queued> now, later;
+  for (Queued& q : queue_) (q.body == body ? now : later).push_back(std::move(q));
+  queue_ = std::move(later);
+  for (Queued& q : now) {
+    if (stopped()) return;
+    try {
+      q.command();
+    } catch (const ScriptError& e) {
+      failure_ = ScriptFailure{q.line, e.what()};
+    } catch (const Fault&) {
+      // as at the top level: the simulation's fault, the tick goes on
+    }
+  }
+}
+
+// Called after every event the driver delivers: once a tick that reached its event processing
+// is over, the `during` commands it did not reach are dropped.
+void ScriptEngine::afterEvent() {
+  if (tickReachedEvents_ && !sim_.inTick) {
+    queue_.clear();
+    tickReachedEvents_ = false;
+  }
+}
+
+}  // namespace sw4

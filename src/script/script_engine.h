@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/sim.h"
+#include "script/script_error.h"
+#include "script/virtual_clock.h"
+
+namespace sw4 {
+
+// Runs driver scripts against one Sim: one command per line, virtual time for the timers, and
+// the `during` commands at the tick's event processing. Output goes to `out`.
+//
+// A `during B COMMAND` line queues COMMAND for the next tick that reaches its event processing:
+// it runs right after body B's inner loop there. Whatever that tick does not reach (B above
+// TotalPlanets, or a tick that ends early) is dropped when the tick ends. A `during` inside
+// `during` is a script error.
+//
+// Once the program has ended ("X"), the rest of the script is not run.
+class ScriptEngine {
+ public:
+  ScriptEngine(Sim& sim, std::ostream& out);
+  ~ScriptEngine();
+  ScriptEngine(const ScriptEngine&) = delete;
+  ScriptEngine& operator=(const ScriptEngine&) = delete;
+
+  // Runs the whole script; the failure when a script error stopped it.
+  std::optional<ScriptFailure> run(std::istream& in);
+  // Runs one line as line `lineNo`; ScriptError on a mistake in it.
+  void runLine(std::string_view line, int lineNo);
+
+  // What the commands work with.
+  Sim& sim() { return sim_; }
+  std::ostream& out() { return out_; }
+  VirtualClock& clock() { return clock_; }
+  void advance(std::int64_t ms);
+  void fire(Control& timer, std::int64_t times);
+  void queueDuring(int body, std::function<void()> command, int lineNo);
+  std::size_t queuedDuring() const { return queue_.size(); }
+  // A script error is waiting to be reported, or the program has ended.
+  bool stopped() const { return failure_.has_value() || sim_.ended; }
+
+ private:
+  struct Queued {
+    int body;
+    std::function<void()> command;
+    int line;
+  };
+  void eventProcessing(int body);
+  void afterEvent();
+
+  Sim& sim_;
+  std::ostream& out_;
+  VirtualClock clock_;
+  std::function<void(int)> previousHook_;
+  std::vector<Queued> queue_;
+  bool tickReachedEvents_ = false;
+  std::optional<ScriptFailure> failure_;  // from a `during` command
+};
+
+}  // namespace sw4
