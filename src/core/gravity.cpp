@@ -1,10 +1,13 @@
 #include "core/gravity.h"
 
+#include "collisions/body_dot.h"
+
 #include <cmath>
 #include <limits>
 
 #include "core/procedures.h"
 #include "core/sim.h"
+#include "platform/readings.h"
 
 namespace sw4 {
 
@@ -24,10 +27,9 @@ double ArcSin(double x) {
 }
 
 int drawPos(double x) {
-  const double f = std::floor(x);
-  if (!(f >= -2147483648.0)) return std::numeric_limits<int>::min();
-  if (!(f <= 2147483647.0)) return std::numeric_limits<int>::max();
-  return static_cast<int>(f);
+  if (!(x >= -2147483647.0)) return std::numeric_limits<int>::min();
+  if (!(x < 2147483647.0)) return std::numeric_limits<int>::max();
+  return floorToInt(x);
 }
 
 void motionStep(Sim& sim, int a) {
@@ -43,19 +45,42 @@ void motionStep(Sim& sim, int a) {
   }
 }
 
+namespace {
+
+// The boxes and fields the pass consults for every pair. They change only in event handlers,
+// which run between two pulled bodies, so they are read once per pulled body (and again after
+// a contact, whose handling may run further procedures).
+struct PairRules {
+  bool planetsApart;  // "Binary" or "Spiral": no pull between two bodies both above 2
+  bool sunOnly;       // "All Orb": no pull between two bodies both above 0
+  bool darkMarks;     // "DarkM ": dark-matter bodies get their mark
+  double darkFrom;    // bodies above this number are dark matter
+  int watched;        // the body drawn in the highlight colour, -1 for none
+
+  static PairRules read(const Sim& sim) {
+    const Fs4& f = sim.form;
+    return {f.Ch2.value() == 1 || f.ChSpi.value() == 1, f.ChA.value() == 1, f.Chdark.value() == 1,
+            f.TXw(2).lenient(), f.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1};
+  }
+};
+
+}  // namespace
+
 void gravityPass(Sim& sim) {
   World& w = sim.world;
   Fs4& f = sim.form;
   for (int a = w.TotalPlanets; a >= 0; --a) {
+    sim.palette.refresh(sim);
+    PairRules rules = PairRules::read(sim);
+    // A local copy of the generator stays in registers (pixel stores could alias it in memory);
+    // it is handed back before anything else draws from the generator.
+    Rnd rnd = sim.rnd;
     double accX = 0, accY = 0;
     for (int b = w.TotalPlanets; b >= 0; --b) {
       if (b == a) continue;
       if (w.PlanetOff[a] == 1 || w.PlanetOff[b] == 1) continue;
-      if (a > 2 && b > 2) {
-        if (f.Ch2.value() == 1 || f.ChSpi.value() == 1) continue;
-        if (w.TotalPlanets > 199) continue;
-      }
-      if (f.ChA.value() == 1 && a > 0 && b > 0) continue;
+      if (a > 2 && b > 2 && (rules.planetsApart || w.TotalPlanets > 199)) continue;
+      if (rules.sunOnly && a > 0 && b > 0) continue;
 
       const double dx = w.PlanetX[b] - w.PlanetX[a];
       const double dy = w.PlanetY[b] - w.PlanetY[a];
@@ -65,28 +90,37 @@ void gravityPass(Sim& sim) {
       } else if (d > w.PlanetRadius) {
         if (w.GConstant == 0) w.GConstant = 1.0;
         const double e = w.GExponent;
+        // F = G g / d^e; for the usual exponents the power is a product, not a pow() call.
         const double power = e == 2.0 ? d * d : (e == 1.0 ? d : std::pow(d, e));
         const double force = (w.GConstant * w.PlanetGravity[b]) / power;
-        // ArcSin(dx/d) with fx = Sin(a) F, fy = Cos(a) F, then fy takes the sign of dy.
-        const double s = dx / d;
+        // ArcSin(dx/d) with fx = Sin(a) F, fy = Cos(a) F, then fy takes the sign of dy. |dx/d| is
+        // exactly 1 just when |dx| = d.
         double fx, fy;
-        if (std::fabs(s) == 1.0) {
-          fx = (s < 0 ? -kSinRoundedHalfPi : kSinRoundedHalfPi) * force;
+        if (std::fabs(dx) == d) {
+          fx = (dx < 0 ? -kSinRoundedHalfPi : kSinRoundedHalfPi) * force;
           fy = kCosRoundedHalfPi * force;
           if (dy < 0) fy = -fy;
         } else {
-          fx = force * s;
+          fx = force * (dx / d);
           fy = force * (dy / d);
         }
-        Bomb(sim, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), 1, b, b);
+        bodyDot(sim, rnd, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), b, rules.watched);
         accX += fx;
         accY += fy;
       } else {
+        sim.rnd = rnd;
         handleContact(sim, a, b, d);
+        rnd = sim.rnd;
+        sim.palette.refresh(sim);
+        rules = PairRules::read(sim);
       }
-      if (f.Chdark.value() == 1 && b > 0 && f.TXw(2).lenient() < b)
+      if (rules.darkMarks && b > 0 && rules.darkFrom < b) {
+        sim.rnd = rnd;
         Bomb(sim, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), 5, b, 1);
+        rnd = sim.rnd;
+      }
     }
+    sim.rnd = rnd;
     sim.processEvents(a);
     if (w.PlanetOff[a] == 0) {
       if (a > 0 || f.CHsol.value() == 0) {

@@ -29,6 +29,11 @@ std::int16_t CInt(std::string_view text);
 
 // Int: round down to a whole number.
 inline double Int(double x) { return std::floor(x); }
+// Int as an int, for values known to lie well inside the int range (no libm call).
+inline int floorToInt(double x) {
+  const int i = static_cast<int>(x);
+  return i - (x < i);
+}
 
 // The general numeric form of numbers written into fields and labels: %.15G, "0" for zero.
 std::string formatG(double x);

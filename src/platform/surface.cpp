@@ -9,6 +9,7 @@ void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
   if (!(devicePixelRatio > 0)) devicePixelRatio = 1.0;
   dpr_ = devicePixelRatio;
   pixelsPerTwip_ = dpr_ / kTwipsPerLogicalPixel;
+  unitScale_ = dpr_ == 1.0;
   width_ = std::max(0, static_cast<int>(std::ceil(widthTwips * pixelsPerTwip_)));
   height_ = std::max(0, static_cast<int>(std::ceil(heightTwips * pixelsPerTwip_)));
   pixels_.assign(static_cast<std::size_t>(width_) * height_, toWord(background_));
@@ -27,8 +28,8 @@ void Surface::setBackground(Color c) {
 
 Color Surface::pixel(int xTwips, int yTwips) const {
   if (xTwips < 0 || yTwips < 0) return background_;
-  const int px = static_cast<int>(xTwips * pixelsPerTwip_);
-  const int py = static_cast<int>(yTwips * pixelsPerTwip_);
+  const int px = toPixel(xTwips);
+  const int py = toPixel(yTwips);
   if (px >= width_ || py >= height_) return background_;
   return fromWord(pixels_[static_cast<std::size_t>(py) * width_ + px]);
 }

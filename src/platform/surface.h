@@ -21,8 +21,8 @@ class Surface {
 
   void setPixel(int xTwips, int yTwips, Color c) {
     if (xTwips < 0 || yTwips < 0) return;
-    const int px = static_cast<int>(xTwips * pixelsPerTwip_);
-    const int py = static_cast<int>(yTwips * pixelsPerTwip_);
+    const int px = toPixel(xTwips);
+    const int py = toPixel(yTwips);
     if (px >= width_ || py >= height_) return;
     pixels_[static_cast<std::size_t>(py) * width_ + px] = toWord(c);
   }
@@ -37,6 +37,11 @@ class Surface {
   // Bumped by clear() and resize(), so a view knows to repaint everything.
   unsigned generation() const { return generation_; }
 
+  // A non-negative twip position as a pixel index.
+  int toPixel(int twips) const {
+    return unitScale_ ? twips / kTwipsPerLogicalPixel : static_cast<int>(twips * pixelsPerTwip_);
+  }
+
   static std::uint32_t toWord(Color c) {
     return 0xFF000000u | (static_cast<std::uint32_t>(redOf(c)) << 16) |
            (static_cast<std::uint32_t>(greenOf(c)) << 8) | static_cast<std::uint32_t>(blueOf(c));
@@ -48,6 +53,7 @@ class Surface {
   int width_ = 0, height_ = 0;
   double dpr_ = 1.0;
   double pixelsPerTwip_ = 1.0 / kTwipsPerLogicalPixel;
+  bool unitScale_ = true;  // one device pixel a logical pixel: integer arithmetic
   Color background_ = 0;
   unsigned generation_ = 0;
 };

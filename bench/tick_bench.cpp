@@ -1,0 +1,78 @@
+// One tick of a running system, headless, against a bare gravity kernel measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/procedures.h"
+#include "core/sim.h"
+
+namespace {
+
+using sw4::Sim;
+
+// A running default system of n bodies; no spiral, no star making.
+void startSystem(Sim& sim, int n) {
+  sim.form.Frame7.setVisible(false);
+  sim.form.TXn.setText(std::to_string(n));
+  sim.form.Command2.userClick();
+}
+
+void setVisitCounter(benchmark::State& state, double visitsPerTick) {
+  state.counters["visits"] = visitsPerTick;
+  state.counters["per_visit"] =
+      benchmark::Counter(visitsPerTick, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_Tick(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Sim sim;
+  startSystem(sim, n);
+  const sw4::World start = sim.world;
+  int ticks = 0;
+  for (auto _ : state) {
+    if (++ticks == 50) {  // keep the system near its start so every tick draws alike
+      state.PauseTiming();
+      sim.world = start;
+      sim.surface.clear();
+      ticks = 0;
+      state.ResumeTiming();
+    }
+    sw4::tick(sim);
+  }
+  setVisitCounter(state, static_cast<double>(n + 1) * (n + 1));
+}
+BENCHMARK(BM_Tick)->Arg(144)->Arg(199)->Arg(202)->Arg(999)->Unit(benchmark::kMicrosecond);
+
+// Every ordered pair, F = G g / d^2, components by dx / d, no drawing.
+void BM_BareKernel(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0)) + 1;
+  std::vector<double> x(n), y(n), g(n), mx(n), my(n);
+  for (int i = 0; i < n; ++i) {
+    x[i] = 1000 + (i * 7919) % 14000;
+    y[i] = 500 + (i * 104729) % 10000;
+    g[i] = 0.01;
+  }
+  const double G = 667.3;
+  for (auto _ : state) {
+    for (int a = n - 1; a >= 0; --a) {
+      double ax = 0, ay = 0;
+      for (int b = n - 1; b >= 0; --b) {
+        if (b == a) continue;
+        const double dx = x[b] - x[a], dy = y[b] - y[a];
+        const double d = std::sqrt(dx * dx + dy * dy);
+        const double f = G * g[b] / (d * d);
+        ax += f * dx / d;
+        ay += f * dy / d;
+      }
+      mx[a] += ax;
+      my[a] += ay;
+    }
+    benchmark::DoNotOptimize(mx.data());
+    benchmark::DoNotOptimize(my.data());
+  }
+  setVisitCounter(state, static_cast<double>(n) * n);
+}
+BENCHMARK(BM_BareKernel)->Arg(144)->Arg(199)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
