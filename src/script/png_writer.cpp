@@ -1,5 +1,6 @@
 #include "script/png_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 

@@ -28,7 +28,8 @@ class ScriptEngine {
   ScriptEngine(const ScriptEngine&) = delete;
   ScriptEngine& operator=(const ScriptEngine&) = delete;
 
-  // Runs the whole script; the failure when a script error stopped it.
+  // Runs the whole script; the failure when a script error stopped it. After a script error
+  // inside a tick, or once the program has ended, the engine runs nothing more.
   std::optional<ScriptFailure> run(std::istream& in);
   // Runs one line as line `lineNo`; ScriptError on a mistake in it.
   void runLine(std::string_view line, int lineNo);
