@@ -1,1 +1,26 @@
-int main() { return 0; }
+// SW4: the window. Builds the simulation, binds it to Qt and runs the event loop.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/sim.h"
+#include "platform/qt/display_check.h"
+#include "platform/qt/host_hooks.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/qt_theme.h"
+
+int main(int argc, char** argv) {
+  // Without a display Qt would abort with a long message; say it in one line instead.
+  if (!sw4::displayAvailable([](const char* name) { return std::getenv(name); })) {
+    std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  sw4::applyTheme(app);
+  sw4::Sim sim;
+  sw4::MainWindow window(sim);
+  sw4::installHostHooks(sim, window);
+  window.resize(1024, 768);
+  window.show();
+  return app.exec();
+}

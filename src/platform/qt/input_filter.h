@@ -1,0 +1,23 @@
+#pragma once
+#include <QObject>
+
+namespace sw4 {
+
+class ControlBinding;
+
+// Turns raw input on the bound widgets into model events: losing the focus raises LostFocus, a
+// double-click raises DblClick, and a click on a label, picture or frame raises Click.
+class InputFilter : public QObject {
+ public:
+  explicit InputFilter(ControlBinding& binding) : binding_(binding) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ControlBinding& binding_;
+  QObject* pressed_ = nullptr;      // where the left button went down
+  QObject* doubleClick_ = nullptr;  // the release that ends a double-click is no second click
+};
+
+}  // namespace sw4
