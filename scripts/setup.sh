@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what SW4 needs to build, test and take screenshots (Debian 12 packages only).
+# Idempotent: when everything is present it does nothing and says nothing.
+set -euo pipefail
+
+packages=(
+  build-essential g++ cmake ninja-build
+  qt6-base-dev libgl-dev fonts-dejavu-core
+  libgtest-dev googletest libbenchmark-dev
+  clang-format
+  xvfb xauth xdotool imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "setup: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
