@@ -1,8 +1,13 @@
+#include "inspector/inspector.h"
+
 #include "core/procedures.h"
-#include "core/sim.h"
 
 namespace sw4 {
 
-void wireInspector(Sim&) {}
+void wireInspector(Sim& sim) {
+  wirePauseButton(sim);
+  wireMarkerBlink(sim);
+  wireEditorEvents(sim);
+}
 
 }  // namespace sw4

@@ -1,0 +1,28 @@
+// Writing the editor's five fields back into the body named in TXTOden.
+#include <array>
+
+#include "core/procedures.h"
+#include "core/sim.h"
+#include "inspector/inspector.h"
+
+namespace sw4 {
+
+void Bifrost(Sim& sim) {
+  Fs4& f = sim.form;
+  World& w = sim.world;
+  const int n = bodyNamedStrictly(f.TXTOden);
+  if (n < 0) return;
+  // All five or none: a field that is not a number leaves the body as it was.
+  std::array<double, 5> v{};
+  for (int k = 0; k < 5; ++k) {
+    if (!f.TXTp(k).strictOk()) return;
+    v[k] = f.TXTp(k).strict();
+  }
+  w.PlanetX[n] = v[0];
+  w.PlanetY[n] = v[1];
+  w.MomentumX[n] = v[2];
+  w.MomentumY[n] = v[3];
+  w.PlanetGravity[n] = v[4];
+}
+
+}  // namespace sw4
