@@ -1,10 +1,96 @@
+// Moon attempts: "Lunar" places a lost body near one of the first five bodies, "Moon" ejects it.
+#include <cmath>
+
 #include "core/procedures.h"
 #include "core/sim.h"
+#include "platform/readings.h"
 
 namespace sw4 {
 
-void Lunarfy(Sim&, int) {}
-void Moonify(Sim&, int) {}
-void wireMoons(Sim&) {}
+namespace {
+
+struct Candidate {
+  double x, y, mx, my;
+  bool finite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(mx) && std::isfinite(my); }
+};
+
+// Stored in the order X, Y, momentum Y, momentum X; values beyond the Double range store nothing.
+void store(World& w, int m, const Candidate& c) {
+  if (!c.finite()) return;
+  w.PlanetX[m] = c.x;
+  w.PlanetY[m] = c.y;
+  w.MomentumY[m] = c.my;
+  w.MomentumX[m] = c.mx;
+}
+
+int parentDraw(Rnd& rnd) { return static_cast<int>(Int(rnd.next() * 5.0)); }
+
+bool anyParentAlive(const World& w) {
+  for (int p = 0; p <= 4; ++p)
+    if (w.PlanetOff[p] != 1) return true;
+  return false;
+}
+
+void firstAttempt(Sim& sim, Control& box, void (*attempt)(Sim&, int)) {
+  Fs4& f = sim.form;
+  if (box.value() == 1) {
+    f.Text8.setVisible(true);
+    f.Lapollo.setVisible(true);
+    attempt(sim, sim.world.TotalPlanets);
+    f.Och(5).setValue(1);
+  } else {
+    f.Text8.setVisible(false);
+    f.Lapollo.setVisible(false);
+  }
+}
+
+}  // namespace
+
+void Lunarfy(Sim& sim, int m) {
+  if (!isBody(m)) return;
+  World& w = sim.world;
+  Fs4& f = sim.form;
+  Rnd& rnd = sim.rnd;
+  // With bodies 0 to 4 all off there is no parent to find: the body stays as it was.
+  if (!anyParentAlive(w)) return;
+  int p;
+  double rad;
+  int q;
+  do {
+    p = parentDraw(rnd);
+    rad = f.Text1.lenient();
+    q = CIntSaturated(f.Text8.lenient());
+  } while (w.PlanetOff[p] == 1);
+  const long q2 = 2L * q;  // cannot overflow
+  Candidate c;
+  c.x = w.PlanetX[p] - q * rad + (q2 * static_cast<double>(rnd.next())) * rad;
+  c.y = w.PlanetY[p] - q * rad + (q2 * static_cast<double>(rnd.next())) * rad;
+  c.mx = rnd.next() * 4.0 * w.MomentumX[p] + w.MomentumX[p] * (-2);
+  c.my = rnd.next() * 4.0 * w.MomentumY[p] + w.MomentumY[p] * (-2);
+  store(w, m, c);
+}
+
+void Moonify(Sim& sim, int m) {
+  if (!isBody(m)) return;
+  World& w = sim.world;
+  Fs4& f = sim.form;
+  Rnd& rnd = sim.rnd;
+  const int p = parentDraw(rnd);
+  const double rad = f.Text1.lenient();
+  const int q = CIntSaturated(f.Text8.lenient());
+  if (f.OpCollide(1).selected()) f.OpCollide(2).setValue(1);
+  const long q2 = 2L * q;
+  Candidate c;
+  c.x = w.PlanetX[p] - rad + rnd.next() * rad;
+  c.y = w.PlanetY[p] - rad + rnd.next() * rad;
+  c.mx = (q2 * static_cast<double>(rnd.next())) * w.MomentumX[p] + (-q) * w.MomentumX[p];
+  c.my = (q2 * static_cast<double>(rnd.next())) * w.MomentumY[p] + (-q) * w.MomentumY[p];
+  store(w, m, c);
+}
+
+void wireMoons(Sim& sim) {
+  sim.form.CHLun.on(Event::Click, [&sim] { firstAttempt(sim, sim.form.CHLun, Lunarfy); });
+  sim.form.ChMoon.on(Event::Click, [&sim] { firstAttempt(sim, sim.form.ChMoon, Moonify); });
+}
 
 }  // namespace sw4
