@@ -49,9 +49,9 @@ void recordsStep(Sim& sim);
 void wireObservation(Sim& sim);
 
 // inspector
-void Asgard(Sim& sim);  // loads the body named in TXTOden into the editor
+void Asgard(Sim& sim);          // loads the body named in TXTOden into the editor
 void SetBody(Sim& sim, int n);  // fills the fields and scroll bars from body n
-void Bifrost(Sim& sim);  // writes the five fields into the body named in TXTOden
+void Bifrost(Sim& sim);         // writes the five fields into the body named in TXTOden
 void wireInspector(Sim& sim);
 
 }  // namespace sw4
