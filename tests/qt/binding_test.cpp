@@ -49,10 +49,11 @@ class BindingTest : public ::testing::Test {
 
 TEST_F(BindingTest, EveryControlButTimersHasAWidget) {
   for (const Control& c : form.all()) {
-    if (c.kind() == Kind::Timer)
+    if (c.kind() == Kind::Timer) {
       EXPECT_EQ(binding.widgetOf(c), nullptr) << c.fullName();
-    else
+    } else {
       EXPECT_NE(binding.widgetOf(c), nullptr) << c.fullName();
+    }
   }
 }
 

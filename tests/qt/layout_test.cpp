@@ -116,8 +116,9 @@ class LayoutTest : public ::testing::Test {
     EXPECT_LE(neededWidth(c, text), w->width())
         << c.fullName() << " cuts \"" << text.toStdString() << "\"";
     if (c.kind() == Kind::Label || c.kind() == Kind::TextBox || c.kind() == Kind::CheckBox ||
-        c.kind() == Kind::OptionButton || c.kind() == Kind::CommandButton)
+        c.kind() == Kind::OptionButton || c.kind() == Kind::CommandButton) {
       EXPECT_LE(QFontMetrics(w->font()).height(), w->height()) << c.fullName() << " too low";
+    }
   }
 
   void expectTextsFit() {
