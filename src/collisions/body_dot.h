@@ -1,5 +1,7 @@
 #pragma once
-// The body dot: drawn once for every far pair, so it is kept lean and inline.
+// The body dot: drawn once for every far pair, so what it looks like is worked out once per body
+// and kept until something may have changed it.
+#include "collisions/dot_styles.h"
 #include "core/sim.h"
 #include "platform/readings.h"
 
@@ -24,17 +26,11 @@ inline void plotDot(Surface& surface, int x, int y, int dx, int dy, Color c) {
   if (fitsInt16(px) && fitsInt16(py)) surface.setPixel(static_cast<int>(px), static_cast<int>(py), c);
 }
 
-// Body b's dot at (x, y); the palette must have been refreshed since its inputs last changed.
-// `watched` is the body highlighted while the records are on, -1 for none.
-inline void bodyDot(Sim& sim, Rnd& rnd, int x, int y, int b, int watched) {
-  const World& w = sim.world;
-  const double type = w.PlanetType[b];
-  Color c = sim.palette.colorOf(sim, b, type);
-  if (b == watched && type != 0) c = rgb(255, 250, 100);
-  const int s = bodyDotSpread(w.PlanetGravity[b]);
-  const int dx = dotOffset(rnd, s);
-  const int dy = dotOffset(rnd, s);
-  plotDot(sim.surface, x, y, dx, dy, c);
+// The dot of body b: two draws for its offset, then one pixel.
+inline void drawDot(Surface& surface, Rnd& rnd, const DotStyle& s) {
+  const int dx = dotOffset(rnd, s.spread);
+  const int dy = dotOffset(rnd, s.spread);
+  plotDot(surface, s.x, s.y, dx, dy, s.color);
 }
 
 }  // namespace sw4

@@ -72,8 +72,10 @@ Rgb baseColour(Sim& sim, int kind, int first, int second, const Shades& sh) {
 void Bomb(Sim& sim, int x, int y, int kind, int first, int second) {
   if (!isBody(first) || !isBody(second) || kind < 0 || kind > 6) return;
   if (kind == 1) {
-    sim.palette.refresh(sim);
-    bodyDot(sim, sim.rnd, x, y, first, sim.form.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1);
+    DotStyle s = dotStyleOf(sim, first, sim.form.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1);
+    s.x = x;
+    s.y = y;
+    drawDot(sim.surface, sim.rnd, s);
     return;
   }
   const World& w = sim.world;

@@ -55,13 +55,34 @@ struct PairRules {
   bool sunOnly;       // "All Orb": no pull between two bodies both above 0
   bool darkMarks;     // "DarkM ": dark-matter bodies get their mark
   double darkFrom;    // bodies above this number are dark matter
+  double radius;      // contact distance
   int watched;        // the body drawn in the highlight colour, -1 for none
 
   static PairRules read(const Sim& sim) {
     const Fs4& f = sim.form;
-    return {f.Ch2.value() == 1 || f.ChSpi.value() == 1, f.ChA.value() == 1, f.Chdark.value() == 1,
-            f.TXw(2).lenient(), f.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1};
+    return {f.Ch2.value() == 1 || f.ChSpi.value() == 1,
+            f.ChA.value() == 1,
+            f.Chdark.value() == 1,
+            f.TXw(2).lenient(),
+            static_cast<double>(sim.world.PlanetRadius),
+            f.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1};
   }
+};
+
+// Tells whether anything may have changed the world or the form since it was last asked.
+class ChangeWatch {
+ public:
+  explicit ChangeWatch(const Sim& sim) : sim_(sim), events_(dispatchedEvents()), edits_(sim.outsideEdits) {}
+  bool changed() {
+    const bool c = events_ != dispatchedEvents() || edits_ != sim_.outsideEdits;
+    events_ = dispatchedEvents();
+    edits_ = sim_.outsideEdits;
+    return c;
+  }
+
+ private:
+  const Sim& sim_;
+  unsigned long events_, edits_;
 };
 
 }  // namespace
@@ -69,9 +90,10 @@ struct PairRules {
 void gravityPass(Sim& sim) {
   World& w = sim.world;
   Fs4& f = sim.form;
+  PairRules rules = PairRules::read(sim);
+  sim.dots.refreshAll(sim, w.TotalPlanets, rules.watched);
+  ChangeWatch watch(sim);
   for (int a = w.TotalPlanets; a >= 0; --a) {
-    sim.palette.refresh(sim);
-    PairRules rules = PairRules::read(sim);
     // A local copy of the generator stays in registers (pixel stores could alias it in memory);
     // it is handed back before anything else draws from the generator.
     Rnd rnd = sim.rnd;
@@ -87,12 +109,13 @@ void gravityPass(Sim& sim) {
       const double d = std::sqrt(dx * dx + dy * dy);
       if (d == 0) {
         // coincident: no pull, no contact
-      } else if (d > w.PlanetRadius) {
+      } else if (d > rules.radius) {
         if (w.GConstant == 0) w.GConstant = 1.0;
         const double e = w.GExponent;
-        // F = G g / d^e; for the usual exponents the power is a product, not a pow() call.
-        const double power = e == 2.0 ? d * d : (e == 1.0 ? d : std::pow(d, e));
-        const double force = (w.GConstant * w.PlanetGravity[b]) / power;
+        // F = G g / d^e with one division: for the usual exponents the power is a product.
+        const double inv = 1 / d;
+        const double gm = w.GConstant * w.PlanetGravity[b];
+        const double force = e == 2.0 ? gm * (inv * inv) : (e == 1.0 ? gm * inv : gm / std::pow(d, e));
         // ArcSin(dx/d) with fx = Sin(a) F, fy = Cos(a) F, then fy takes the sign of dy. |dx/d| is
         // exactly 1 just when |dx| = d.
         double fx, fy;
@@ -101,18 +124,22 @@ void gravityPass(Sim& sim) {
           fy = kCosRoundedHalfPi * force;
           if (dy < 0) fy = -fy;
         } else {
-          fx = force * (dx / d);
-          fy = force * (dy / d);
+          fx = force * (dx * inv);
+          fy = force * (dy * inv);
         }
-        bodyDot(sim, rnd, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), b, rules.watched);
+        drawDot(sim.surface, rnd, sim.dots[b]);
         accX += fx;
         accY += fy;
       } else {
         sim.rnd = rnd;
         handleContact(sim, a, b, d);
         rnd = sim.rnd;
-        sim.palette.refresh(sim);
-        rules = PairRules::read(sim);
+        if (watch.changed()) {
+          rules = PairRules::read(sim);
+          sim.dots.refreshAll(sim, w.TotalPlanets, rules.watched);
+        }
+        sim.dots.refresh(sim, a, rules.watched);
+        sim.dots.refresh(sim, b, rules.watched);
       }
       if (rules.darkMarks && b > 0 && rules.darkFrom < b) {
         sim.rnd = rnd;
@@ -122,6 +149,10 @@ void gravityPass(Sim& sim) {
     }
     sim.rnd = rnd;
     sim.processEvents(a);
+    if (watch.changed()) {
+      rules = PairRules::read(sim);
+      sim.dots.refreshAll(sim, w.TotalPlanets, rules.watched);
+    }
     if (w.PlanetOff[a] == 0) {
       if (a > 0 || f.CHsol.value() == 0) {
         const double mx = w.MomentumX[a] + accX;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "collisions/dot_styles.h"
 #include "collisions/palette_cache.h"
 #include "core/world.h"
 #include "platform/rnd.h"
@@ -23,6 +24,7 @@ class Sim {
   Rnd rnd;
   Surface surface;
   PaletteCache palette;
+  DotStyles dots;
 
   // The drawing area's scale width and height in twips, read as Single.
   float W() const { return static_cast<float>(widthTwips_); }
@@ -42,6 +44,9 @@ class Sim {
   std::function<void()> tickDone;
 
   bool inTick = false;   // a tick is running (its event processing included)
+  // Bumped by whatever writes the world without running a handler (the script driver's hooks),
+  // so caches of the gravity pass know to refresh.
+  unsigned long outsideEdits = 0;
   bool ended = false;    // "X" was pressed
 
  private:

@@ -9,9 +9,11 @@ namespace sw4 {
 
 namespace {
 long gFaults = 0;
-}
+unsigned long gEvents = 0;
+}  // namespace
 
 long dispatchedFaults() { return gFaults; }
+unsigned long dispatchedEvents() { return gEvents; }
 
 std::string Control::fullName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
@@ -176,6 +178,7 @@ void Control::move(int left, int top, int width, int height) {
 }
 
 void Control::raise(Event e) {
+  ++gEvents;  // counted with or without a handler: the event itself tells of a change
   const Handler& h = handlers_[static_cast<int>(e)];
   if (!h) return;
   try {

@@ -133,5 +133,7 @@ class Control {
 
 // How many handler faults the dispatcher has swallowed (tests read it).
 long dispatchedFaults();
+// How many events have been raised: a change tells that state may have changed.
+unsigned long dispatchedEvents();
 
 }  // namespace sw4

@@ -69,6 +69,7 @@ void ScriptEngine::eventProcessing(int body) {
   std::vector<Queued> now, later;
   for (Queued& q : queue_) (q.body == body ? now : later).push_back(std::move(q));
   queue_ = std::move(later);
+  if (!now.empty()) ++sim_.outsideEdits;
   for (Queued& q : now) {
     if (stopped()) return;
     try {
