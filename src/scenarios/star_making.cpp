@@ -1,9 +1,62 @@
+// "Create Stars": bodies 3 and up are switched off and born again, one per tick, between the sun
+// and one of the spiral's twins. Also the "Orbits" frame, which widens and narrows on a click.
+#include <cmath>
+#include <string>
+
 #include "core/procedures.h"
 #include "core/sim.h"
+#include "scenarios/scenarios.h"
 
 namespace sw4 {
 
-void StarMaker(Sim&) {}
-void wireScenarios(Sim&) {}
+namespace {
+
+double finiteOr(double v, double fallback) {
+  return std::isfinite(v) ? v : fallback;
+}
+
+void createStars(Sim& sim) {
+  Fs4& f = sim.form;
+  World& w = sim.world;
+  if (f.ChSpi.value() == 0) {
+    f.ChSpi.setValue(1);
+    for (int i = 3; i <= w.TotalPlanets && i <= kMaxBody; ++i) w.PlanetOff[i] = 1;
+  }
+  w.StarIndex = 3;
+}
+
+void toggleOrbitsFrame(Fs4& f) {
+  if (f.Frame6.width() != 3300) {
+    f.Frame6.setWidth(3300);
+    f.TXTdec.setWidth(1800);
+  } else {
+    f.Frame6.setWidth(900);
+    f.TXTdec.setWidth(855);
+  }
+}
+
+}  // namespace
+
+void StarMaker(Sim& sim) {
+  World& w = sim.world;
+  const int k = w.StarIndex;
+  if (k < 3 || !isBody(k)) return;
+  if (w.PlanetOff[k] == 1) {
+    const int p = k % 2 == 0 ? 1 : 2;
+    // Finite twins give finite values; the fallbacks only keep absurd ones out of the arrays.
+    w.MomentumX[k] = finiteOr(-w.MomentumX[p] / 0.4, 0);
+    w.MomentumY[k] = finiteOr(-w.MomentumY[p] / 0.4, 0);
+    w.PlanetX[k] = finiteOr((w.PlanetX[p] + w.PlanetX[0]) / 2, w.PlanetX[p] / 2 + w.PlanetX[0] / 2);
+    w.PlanetY[k] = finiteOr((w.PlanetY[p] + w.PlanetY[0]) / 2, w.PlanetY[p] / 2 + w.PlanetY[0] / 2);
+    w.PlanetOff[k] = 0;
+  }
+  sim.form.CDstar.setCaption(std::to_string(k));
+  w.StarIndex = static_cast<std::int16_t>(k + 1);
+}
+
+void wireStarMaking(Sim& sim) {
+  sim.form.CDstar.on(Event::Click, [&sim] { createStars(sim); });
+  sim.form.Frame6.on(Event::Click, [&sim] { toggleOrbitsFrame(sim.form); });
+}
 
 }  // namespace sw4

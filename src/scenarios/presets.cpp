@@ -1,0 +1,41 @@
+// The preset buttons "1" to "8": each writes its column of the preset table into the controls.
+#include <cmath>
+
+#include "core/sim.h"
+#include "platform/readings.h"
+#include "scenarios/preset_table.h"
+#include "scenarios/scenarios.h"
+
+namespace sw4 {
+
+namespace {
+
+void applyPreset(Fs4& f, int preset) {
+  for (const PresetRow& row : presetTable()) {
+    const double v = row.values[preset];
+    if (std::isnan(v)) continue;
+    switch (row.target) {
+      case PresetTarget::Text:
+        f.get(row.control, row.index).setText(formatG(v));
+        break;
+      case PresetTarget::Check:
+        f.get(row.control, row.index).setValue(static_cast<int>(v));
+        break;
+      case PresetTarget::Option:
+        f.array(row.control)(static_cast<int>(v)).setValue(1);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void wirePresets(Sim& sim) {
+  for (Control* button : sim.form.CDp.members()) {
+    if (!button) continue;
+    const int preset = button->index();
+    button->on(Event::Click, [&sim, preset] { applyPreset(sim.form, preset); });
+  }
+}
+
+}  // namespace sw4

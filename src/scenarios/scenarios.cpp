@@ -1,0 +1,14 @@
+#include "scenarios/scenarios.h"
+
+#include "core/procedures.h"
+
+namespace sw4 {
+
+void wireScenarios(Sim& sim) {
+  wireSpiral(sim);
+  wirePatternLayouts(sim);
+  wirePresets(sim);
+  wireStarMaking(sim);
+}
+
+}  // namespace sw4
