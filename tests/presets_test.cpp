@@ -27,22 +27,6 @@ TEST(Presets, OneIsASinglePlanetAroundAHeavySunOnTheFourDimBorder) {
   EXPECT_EQ(f.Text9.text(), ".05");
 }
 
-TEST(Presets, NumbersAreWrittenInTheirPlainText) {
-  Sim sim;
-  Fs4& f = sim.form;
-  f.CDp(4).userClick();
-  EXPECT_EQ(f.Text9.text(), "3.14159292035398");
-  EXPECT_TRUE(f.OpCollide(2).selected());
-  f.CDp(7).userClick();
-  EXPECT_EQ(f.TXg(4).text(), "0.003");
-  EXPECT_EQ(f.TXg(5).text(), "3E-05");
-  EXPECT_EQ(f.Text2.text(), "155");
-  f.CDp(3).userClick();
-  EXPECT_EQ(f.Text9.text(), "2.71");
-  EXPECT_EQ(f.Text10.text(), "0");
-  EXPECT_TRUE(f.OpCollide(1).selected());
-}
-
 TEST(Presets, TwoWritesTheSunsGravityTwiceAndLeavesTheLargestPlanets) {
   Sim sim;
   Fs4& f = sim.form;
@@ -56,26 +40,6 @@ TEST(Presets, TwoWritesTheSunsGravityTwiceAndLeavesTheLargestPlanets) {
   EXPECT_EQ(f.Text6.text(), "80");
   EXPECT_TRUE(f.Och(0).selected());
   EXPECT_EQ(sim.world.SlomoDivisor, 2);  // the option's own handler ran
-}
-
-TEST(Presets, OnlyThreeAndEightTouchAutoClearAndLunar) {
-  Sim sim;
-  Fs4& f = sim.form;
-  f.CDp(2).userClick();
-  EXPECT_EQ(f.CHr.value(), 1);
-  EXPECT_EQ(f.CHLun.value(), 1);
-  EXPECT_TRUE(f.Tiball.enabled());  // "Auto C" ran its handler
-  f.CDp(3).userClick();
-  EXPECT_EQ(f.CHr.value(), 1);
-  EXPECT_EQ(f.CHLun.value(), 1);
-  f.CDp(7).userClick();
-  EXPECT_EQ(f.CHr.value(), 0);
-  EXPECT_EQ(f.CHLun.value(), 0);
-  EXPECT_FALSE(f.Tiball.enabled());
-  EXPECT_EQ(f.ChCol.value(), 1);
-  f.CHr.setValue(1);
-  f.CDp(5).userClick();
-  EXPECT_EQ(f.CHr.value(), 1);
 }
 
 TEST(Presets, WhileRunningTheyChangeTheBorderButNoBody) {
