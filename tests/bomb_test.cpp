@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "core/procedures.h"
 #include "core/sim.h"
 
@@ -93,6 +96,92 @@ TEST_F(Dots, DarkMatterMarksFollowTheCount) {
   Bomb(sim, kX, kY, 5, 10, 1);
   EXPECT_EQ(sim.surface.dotCount(), 1);
   EXPECT_EQ(sim.surface.pixel(kX, kY), rgb(6, 214, 133));
+}
+
+}  // namespace
+}  // namespace sw4
+
+namespace sw4 {
+namespace {
+
+// The bounding box, in pixels, of everything drawn.
+struct Box {
+  int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
+  int width() const { return right - left + 1; }
+};
+
+Box drawnBox(const Surface& s) {
+  Box b;
+  const std::uint32_t bg = Surface::toWord(s.background());
+  for (int y = 0; y < s.heightPixels(); ++y)
+    for (int x = 0; x < s.widthPixels(); ++x)
+      if (s.data()[y * s.widthPixels() + x] != bg) {
+        b.left = std::min(b.left, x), b.right = std::max(b.right, x);
+        b.top = std::min(b.top, y), b.bottom = std::max(b.bottom, y);
+      }
+  return b;
+}
+
+struct Pictures : Dots {};
+
+TEST_F(Pictures, SparkSpreadFollowsTheTypesOfThePair) {
+  // Between two giants the factor is 19: dots within -133..132 twips, about 9 pixels a side.
+  for (int k = 0; k < 300; ++k) Bomb(sim, 7500, 5700, 2, 1, 2);
+  Box giants = drawnBox(sim.surface);
+  EXPECT_GE(giants.width(), 16);
+  EXPECT_LE(giants.width(), 19);
+  sim.surface.clear();
+  for (int k = 0; k < 300; ++k) Bomb(sim, 7500, 5700, 2, 160, 170);  // asteroids: 28 twips
+  Box asteroids = drawnBox(sim.surface);
+  EXPECT_GE(asteroids.width(), 3);
+  EXPECT_LE(asteroids.width(), 5);
+}
+
+TEST_F(Pictures, SparksWithTheSunTakeSunColours) {
+  sim.world.PlanetType[0] = 0;
+  for (int k = 0; k < 50; ++k) Bomb(sim, 7500, 5700, 2, 0, 5);
+  const std::uint32_t bg = Surface::toWord(sim.surface.background());
+  for (int i = 0; i < sim.surface.widthPixels() * sim.surface.heightPixels(); ++i) {
+    const std::uint32_t p = sim.surface.data()[i];
+    if (p == bg) continue;
+    const Color c = Surface::fromWord(p);
+    EXPECT_EQ(blueOf(c), 0);
+    EXPECT_GE(greenOf(c), 200);
+  }
+}
+
+TEST_F(Pictures, BurstsCloudsAndDarkMatterScatterAsFarAsTheirSpread) {
+  for (int k = 0; k < 40; ++k) Bomb(sim, 7500, 5700, 4, 5, 6);  // 12 dots, 120 twips
+  EXPECT_LE(drawnBox(sim.surface).width(), 17);
+  EXPECT_GE(drawnBox(sim.surface).width(), 14);
+  sim.surface.clear();
+  Bomb(sim, 7500, 5700, 6, 5, 30);  // 55 dots, 250 twips
+  EXPECT_LE(drawnBox(sim.surface).width(), 34);
+  EXPECT_GT(sim.surface.dotCount(), 30);
+  sim.surface.clear();
+  Bomb(sim, 7500, 5700, 5, 180, 30);  // 30 dots, 100 twips
+  EXPECT_LE(drawnBox(sim.surface).width(), 14);
+}
+
+TEST_F(Pictures, TagHaloOnlyWhileTheSunIsFree) {
+  Bomb(sim, 7500, 5700, 0, 3, 3);
+  EXPECT_EQ(sim.surface.dotCount(), 0);
+  sim.form.CHsol.setValue(0);
+  Bomb(sim, 7500, 5700, 0, 3, 3);
+  EXPECT_EQ(sim.surface.dotCount(), 1);
+}
+
+TEST_F(Pictures, SameSeedSamePicture) {
+  Sim other;
+  other.world = sim.world;
+  sim.rnd.seed(99);
+  other.rnd.seed(99);
+  for (int kind = 0; kind <= 6; ++kind) {
+    Bomb(sim, 7000, 5000, kind, 7, 30);
+    Bomb(other, 7000, 5000, kind, 7, 30);
+  }
+  EXPECT_EQ(std::vector<std::uint32_t>(sim.surface.data(), sim.surface.data() + 1024 * 768),
+            std::vector<std::uint32_t>(other.surface.data(), other.surface.data() + 1024 * 768));
 }
 
 }  // namespace
