@@ -64,6 +64,15 @@ TEST_F(BindingTest, ChildrenOfAFrameSitInsideIt) {
   EXPECT_EQ(binding.widgetOf(form.Command2)->parentWidget(), &window);
 }
 
+TEST_F(BindingTest, MarkerLiesOverTheSunAndUnderTheControls) {
+  const QObjectList& order = window.children();  // bottom first
+  const auto at = [&](const Control& c) { return order.indexOf(binding.widgetOf(c)); };
+  EXPECT_LT(at(form.ImSun), at(form.Shark));
+  EXPECT_LT(at(form.ImMoon), at(form.Shark));
+  EXPECT_LT(at(form.Shark), at(form.Command2));
+  EXPECT_LT(at(form.Shark), at(form.Frame6));
+}
+
 TEST_F(BindingTest, ModelTextReachesTheFieldWithoutASecondChange) {
   int* changes = count(form.TXn, Event::Change);
   form.TXn.setText("77");

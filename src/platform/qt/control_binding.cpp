@@ -20,9 +20,11 @@ ControlBinding::ControlBinding(FormControls& form, QWidget& window, Hooks hooks)
       filter_(std::make_unique<InputFilter>(*this)) {
   captions_.followAll();
   for (Control& c : form_.all()) create(c);
-  // Pictures and the marker lie on the drawing, under every other control.
-  for (auto& [c, w] : onWindow_)
-    if (c->kind() == Kind::Picture || c->kind() == Kind::Shape) w->lower();
+  // The marker and then the pictures go to the bottom, so the pictures lie on the drawing, the
+  // marker over them (it may circle the sun) and every other control over both.
+  for (Kind k : {Kind::Shape, Kind::Picture})
+    for (auto& [c, w] : onWindow_)
+      if (c->kind() == k) w->lower();
 }
 
 ControlBinding::~ControlBinding() {
