@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/screenshot.png}"
-wait_after_go="${2:-6}"
+wait_after_go="${2:-8}"
 press_go=1
 [[ "${3:-}" == "--no-go" ]] && press_go=0
 bin="${SW4_BIN:-build/sw4}"
