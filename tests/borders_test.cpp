@@ -116,8 +116,12 @@ TEST_F(Border, RandomEdgeEntersMovingInward) {
   for (int k = 0; k < 300; ++k) {
     at(3, 0, 0, 10, 10);
     RandomEdge(sim, 3);
-    if (w.PlanetX[3] == W - 30) EXPECT_LE(w.MomentumX[3], 0);
-    if (w.PlanetY[3] == H - 30) EXPECT_LE(w.MomentumY[3], 0);
+    if (w.PlanetX[3] == W - 30) {
+      EXPECT_LE(w.MomentumX[3], 0);
+    }
+    if (w.PlanetY[3] == H - 30) {
+      EXPECT_LE(w.MomentumY[3], 0);
+    }
     EXPECT_LE(std::fabs(w.MomentumX[3]), 10);
   }
 }
@@ -150,7 +154,7 @@ TEST_F(Border, NewtonUnderDieSwitchesOffButStillPlaces) {
   at(3, 5000, 5000, 3, 3);
   Newton(sim, 3);
   EXPECT_EQ(w.PlanetOff[3], 1);
-  EXPECT_NE(w.PlanetX[3] == 5000 && w.PlanetY[3] == 5000, true);
+  EXPECT_FALSE(w.PlanetX[3] == 5000 && w.PlanetY[3] == 5000);
 }
 
 TEST_F(Border, NewtonWithSpinReturnsToTheUpperRightAndAntiClockwiseReverses) {

@@ -194,8 +194,9 @@ TEST(ScriptTime, DueTimersFireInTimeOrderTiesInDeclarationOrder) {
   Driver d;
   std::string order;
   Fs4& f = d.sim.form;
-  f.Tr.on(Event::Timer, [&] { order += "r" + std::to_string(d.engine.clock().now()) + " "; });
-  f.TiF.on(Event::Timer, [&] { order += "F" + std::to_string(d.engine.clock().now()) + " "; });
+  auto note = [&](char timer) { order += timer + std::to_string(d.engine.clock().now()) + ' '; };
+  f.Tr.on(Event::Timer, [&] { note('r'); });
+  f.TiF.on(Event::Timer, [&] { note('F'); });
   d.run("set TiF.Interval 10\nset TiF.Enabled True\nadvance 30\n");
   ASSERT_FALSE(d.failure);
   EXPECT_EQ(order, "F10 r15 F20 r30 F30 ");
