@@ -54,6 +54,9 @@ dark_matter() {
   xdotool mousemove 929 17 click 1 && sleep 3       # Go
   xdotool mousemove 15 522 click 1 && sleep 1       # DarkM
   xdotool mousemove 32 15 click 1 && sleep 1        # Pause
+  xdotool mousemove 138 42 click --repeat 2 --delay 150 1 && sleep 0.5  # body 2 into the inspector
+  field 780 24 2500                                 # its gravity, typed and applied
+  sleep 0.6
   import -window root docs/inspector.png
   xdotool mousemove 443 64 click 1 && sleep 0.5     # Min/Max Tag
   xdotool mousemove 32 15 click 1 && sleep 5        # Pause again: running
