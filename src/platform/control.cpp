@@ -105,12 +105,24 @@ void Control::setMin(int v) {
   if (v == min_) return;
   min_ = v;
   changed(Prop::Range);
+  holdValueToRange();
 }
 
 void Control::setMax(int v) {
   if (v == max_) return;
   max_ = v;
   changed(Prop::Range);
+  holdValueToRange();
+}
+
+// A scroll bar's value follows its range as the bar itself would, without a change event: a
+// range is set by code that is about to set the value it wants.
+void Control::holdValueToRange() {
+  if (kind_ != Kind::ScrollBar) return;
+  const int nv = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+  if (nv == value_) return;
+  value_ = nv;
+  changed(Prop::Value);
 }
 
 void Control::setInterval(int ms) {

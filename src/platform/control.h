@@ -110,6 +110,7 @@ class Control {
   void changed(Prop p) {
     if (observer_) observer_(*this, p);
   }
+  void holdValueToRange();
 
   std::string name_;
   int index_;
