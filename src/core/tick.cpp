@@ -39,8 +39,8 @@ void tick(Sim& sim) {
 
   w.GExponent = f.TXg(2).lenient();
 
-  w.TickCount = w.TickCount + 1;
-  if (w.TickCount > 999999) w.TickCount = 0;
+  // Past 999999 it starts again at 0 (compared first, so no value can overflow the Long).
+  w.TickCount = w.TickCount >= 999999 ? 0 : w.TickCount + 1;
   f.Label11.setCaption(std::to_string(w.TickCount));
 
   // A sun gravity that is not a number counts as no sun to show.
