@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 
 #include "platform/fault.h"
 
@@ -76,6 +77,18 @@ TEST(Readings, GeneralNumericForm) {
   EXPECT_EQ(formatG(-0.0), "0");
   EXPECT_EQ(formatG(2.6), "2.6");
   EXPECT_EQ(formatG(-32767), "-32767");
+}
+
+TEST(Readings, GeneralFormOfTheLargestDoublesReadsBack) {
+  // At 15 digits the top of the Double range would round up past it.
+  EXPECT_EQ(formatG(DBL_MAX), "1.79769313486231E+308");
+  EXPECT_EQ(formatG(-DBL_MAX), "-1.79769313486231E+308");
+  EXPECT_EQ(formatG(1.7976931348623e308), "1.7976931348623E+308");
+  for (double x : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308}) {
+    const auto back = readStrict(formatG(x));
+    ASSERT_TRUE(back) << formatG(x);
+    EXPECT_NEAR(*back / x, 1.0, 1e-14);
+  }
 }
 
 TEST(Readings, FixedPatterns) {

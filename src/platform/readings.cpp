@@ -117,6 +117,11 @@ std::int16_t CInt(std::string_view text) {
 
 std::string formatG(double x) {
   if (x == 0) return "0";
+  // At 15 digits the largest Doubles would round up past the Double range and never read back:
+  // they are written as the largest 15-digit number within it.
+  constexpr double kLargest = 1.79769313486231e308;
+  if (x > kLargest) x = kLargest;
+  if (x < -kLargest) x = -kLargest;
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.15G", x);
   return buf;
