@@ -7,7 +7,7 @@ packages=(
   build-essential g++ cmake ninja-build
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev googletest libbenchmark-dev
-  clang-format
+  clang-format clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
 )
 
