@@ -177,12 +177,13 @@ int main(int argc, char** argv) {
   if (o.seeds.empty()) usage("no seeds");
 
   const double t0 = seconds();
-  long actions = 0;
+  long actions = 0, ticks = 0;
   std::vector<std::uint64_t> failed;
   if (!o.fork) {
     for (std::uint64_t seed : o.seeds) {
       const Outcome r = runSession(seed, o.actions);
       actions += r.actions;
+      ticks += r.ticks;
       if (r.broken) {
         std::cout << "FAIL seed " << seed << ": broken rule at action " << r.actions << ": "
                   << *r.broken << "\n";
@@ -193,6 +194,7 @@ int main(int argc, char** argv) {
     ChildPool pool(o.jobs, ChildLimits{o.stall, false});
     auto collect = [&](std::pair<std::uint64_t, ChildResult> done) {
       actions += done.second.actions;
+      ticks += done.second.ticks;
       if (done.second.end == End::Clean) return;
       report(done.first, done.second, o);
       failed.push_back(done.first);
@@ -210,7 +212,7 @@ int main(int argc, char** argv) {
   }
   const double t = seconds() - t0;
   std::cout << "sw4-sessions: " << o.seeds.size() << " sessions, " << actions << " actions, "
-            << failed.size() << " failed, " << static_cast<long>(t) << " s, "
+            << ticks << " ticks, " << failed.size() << " failed, " << static_cast<long>(t) << " s, "
             << static_cast<long>(t > 0 ? actions / t : 0) << " actions/s\n";
   if (!failed.empty()) {
     std::cout << "failed seeds:";

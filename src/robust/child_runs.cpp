@@ -46,6 +46,7 @@ SharedLog::~SharedLog() {
 void SharedLog::reset() {
   header_->started.store(0);
   header_->bytes.store(0);
+  header_->ticks.store(0);
   header_->message[0] = '\0';
 }
 
@@ -130,6 +131,7 @@ void ChildPool::start(std::uint64_t tag, Job job) {
     try {
       const Outcome o = job(*log);
       log->progress(o.actions);  // from here on: lines run, not lines started
+      log->setTicks(o.ticks);
       if (o.broken) {
         log->setMessage(*o.broken);
         status = kBrokenStatus;
@@ -188,6 +190,7 @@ bool ChildPool::pollOnce(std::vector<std::pair<std::uint64_t, ChildResult>>& don
     // A child that died was inside line started() + 1.
     const bool died = res.end == End::Crashed || res.end == End::Hung;
     res.actions = r.log->started() + (died ? 1 : 0);
+    res.ticks = r.log->ticks();
     if (res.end != End::Clean) res.lines = r.log->lines();
     done.emplace_back(r.tag, std::move(res));
     freeLogs_.push_back(r.log);

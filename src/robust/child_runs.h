@@ -25,6 +25,8 @@ class SharedLog {
   void record(const std::string& line);
   void progress(long started) { header_->started.store(started, std::memory_order_relaxed); }
   void setMessage(const std::string& m);
+  void setTicks(long n) { header_->ticks.store(n, std::memory_order_relaxed); }
+  long ticks() const { return header_->ticks.load(std::memory_order_relaxed); }
 
   long started() const { return header_->started.load(std::memory_order_relaxed); }
   std::string message() const;
@@ -35,6 +37,7 @@ class SharedLog {
   struct Header {
     std::atomic<long> started;
     std::atomic<std::size_t> bytes;
+    std::atomic<long> ticks;
     char message[4096];
   };
   Header* header_;
@@ -49,6 +52,7 @@ const char* endName(End e);
 struct ChildResult {
   End end = End::Clean;
   long actions = 0;                // lines started
+  long ticks = 0;                  // ticks run to their end, when the child ended by itself
   std::string message;             // the broken rule, or how the child died
   std::vector<std::string> lines;  // as the child recorded them; kept only when it failed
 };

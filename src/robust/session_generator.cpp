@@ -80,8 +80,12 @@ SessionGenerator::SessionGenerator(std::uint64_t seed, int actions, const Sim& s
     : d_(seed), sim_(sim), actions_(std::max(actions, 0)) {
   goAt_ = actions_ > 0 ? static_cast<int>(d_.below(static_cast<std::uint64_t>(actions_))) : 0;
   endsWithX_ = d_.chance(0.03);
+  // Some sessions type mostly hostile texts, some mostly sensible ones (which let "Go" start a
+  // run more often).
+  constexpr double kHostileShares[] = {0.15, 0.4, 0.7};
+  hostileShare_ = kHostileShares[d_.below(3)];
   for (const Control& c : sim.form.all()) {
-    Target t{&c, c.fullName()};
+    Target t{&c, c.fullName(), c.text()};
     all_.push_back(t);
     switch (c.kind()) {
       case Kind::Timer:
@@ -162,7 +166,9 @@ std::string SessionGenerator::textAction() {
   const Target& t = anyOf(textBoxes_, d_.chance(0.85), 0);
   // Most typing ends with the field losing the focus.
   if (d_.chance(0.5)) pending_.push_back("leave " + t.name);
-  return "text " + t.name + " " + typedText(d_);
+  // Now and then the text the field started with, as a user putting a setting back.
+  const std::string typed = d_.chance(0.12) ? t.startText : typedText(d_, hostileShare_);
+  return "text " + t.name + " " + typed;
 }
 
 std::string SessionGenerator::controlAction(const char* command) {

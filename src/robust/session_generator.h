@@ -36,6 +36,7 @@ class SessionGenerator {
   struct Target {
     const Control* control;
     std::string name;
+    std::string startText;
   };
   std::string action();
   std::string plainAction();  // anything but `during`
@@ -59,6 +60,7 @@ class SessionGenerator {
   int produced_ = 0;
   int goAt_;
   bool endsWithX_;
+  double hostileShare_;
   bool goPressed_ = false;
   std::size_t sweeps_[6] = {};
   std::deque<std::string> pending_;

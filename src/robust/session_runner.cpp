@@ -44,7 +44,9 @@ void noteSets(Invariants& inv, std::string_view line) {
 SessionRunner::SessionRunner()
     : sim_(std::make_unique<Sim>()),
       out_(std::make_unique<NullStream>()),
-      engine_(std::make_unique<ScriptEngine>(*sim_, *out_)) {}
+      engine_(std::make_unique<ScriptEngine>(*sim_, *out_)) {
+  sim_->tickDone = [this] { ++ticks_; };
+}
 
 SessionRunner::~SessionRunner() = default;
 
@@ -75,6 +77,7 @@ Outcome runLines(const std::vector<std::string>& lines, const std::function<void
     ++o.actions;
     if ((o.broken = runner.step(line))) break;
   }
+  o.ticks = runner.ticks();
   return o;
 }
 
@@ -91,6 +94,7 @@ Outcome runSession(std::uint64_t seed, int actions,
     ++o.actions;
     if ((o.broken = runner.step(line))) break;
   }
+  o.ticks = runner.ticks();
   return o;
 }
 

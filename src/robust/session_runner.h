@@ -30,6 +30,8 @@ class SessionRunner {
   std::optional<std::string> step(const std::string& line);
   // "X" ended the program: the rest of a session is not run.
   bool over() const;
+  // Ticks run to their end so far.
+  long ticks() const { return ticks_; }
   const Sim& sim() const { return *sim_; }
   Sim& sim() { return *sim_; }
 
@@ -39,10 +41,12 @@ class SessionRunner {
   std::unique_ptr<ScriptEngine> engine_;
   Invariants invariants_;
   int lineNo_ = 0;
+  long ticks_ = 0;
 };
 
 struct Outcome {
   long actions = 0;                   // lines run
+  long ticks = 0;                     // ticks run to their end
   std::optional<std::string> broken;  // the first broken rule, after line `actions`
 };
 
