@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/sim.h"
-#include "platform/qt/display_check.h"
-#include "platform/qt/host_hooks.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_theme.h"
+#include "program/program.h"
+#include "qt/display_check.h"
+#include "qt/host_hooks.h"
+#include "qt/main_window.h"
+#include "qt/qt_theme.h"
 
 int main(int argc, char** argv) {
   // Without a display Qt would abort with a long message; say it in one line instead.
@@ -17,9 +17,9 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   sw4::applyTheme(app);
-  sw4::Sim sim;
+  sw4::Program sim;
   sw4::MainWindow window(sim);
-  sw4::installHostHooks(sim, window);
+  const sw4::HostHooks hooks(sim, window);
   window.resize(1024, 768);
   window.show();
   return app.exec();

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "robust/session_runner.h"
+#include "sessions/session_runner.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 
 namespace {
 
@@ -20,13 +20,13 @@ void startSystem(Sim& sim, int n) {
 
 void setVisitCounter(benchmark::State& state, double visitsPerTick) {
   state.counters["visits"] = visitsPerTick;
-  state.counters["per_visit"] =
-      benchmark::Counter(visitsPerTick, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_visit"] = benchmark::Counter(
+      visitsPerTick, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_Tick(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  Sim sim;
+  sw4::Program sim;
   startSystem(sim, n);
   const sw4::World start = sim.world;
   int ticks = 0;

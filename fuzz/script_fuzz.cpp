@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "robust/session_runner.h"
 #include "script/line_cursor.h"
 #include "script/script_numbers.h"
+#include "sessions/session_runner.h"
 
 namespace {
 

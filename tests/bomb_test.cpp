@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "drawing/drawing.h"
+#include "model/sim.h"
+#include "program/program.h"
 
 namespace sw4 {
 namespace {
@@ -18,7 +19,7 @@ Color dotOf(Sim& sim, int body) {
 }
 
 struct Dots : ::testing::Test {
-  Sim sim;
+  Program sim;
   void SetUp() override {
     sim.world.TotalPlanets = 200;
     for (int i = 1; i <= 200; ++i) {
@@ -43,7 +44,7 @@ TEST_F(Dots, TypePalettes) {
   EXPECT_EQ(dotOf(sim, 5), rgb(170, 55, 191));
   // An asteroid: S = 100.
   EXPECT_EQ(dotOf(sim, 160), rgb(134, 68, 1));  // an asteroid with shade 160
-  sim.world.PlanetType[7] = 9;  // no palette for an unknown type
+  sim.world.PlanetType[7] = 9;                  // no palette for an unknown type
   EXPECT_EQ(dotOf(sim, 7), rgb(0, 0, 0));
 }
 
@@ -172,7 +173,7 @@ TEST_F(Pictures, TagHaloOnlyWhileTheSunIsFree) {
 }
 
 TEST_F(Pictures, SameSeedSamePicture) {
-  Sim other;
+  Program other;
   other.world = sim.world;
   sim.rnd.seed(99);
   other.rnd.seed(99);

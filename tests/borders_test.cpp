@@ -1,7 +1,9 @@
+#include "borders/borders.h"
+
 #include <gtest/gtest.h>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -10,7 +12,7 @@ namespace {
 constexpr double W = 15360, H = 11520;
 
 struct Border : ::testing::Test {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   void SetUp() override { w.TotalPlanets = 5; }
   void choose(int option) { sim.form.Och(option).userClick(); }
@@ -175,7 +177,7 @@ TEST_F(Border, NewtonWithSpinReturnsToTheUpperRightAndAntiClockwiseReverses) {
 TEST(BorderSoak, EveryBorderAndCollisionOptionKeepsTheWorldSound) {
   for (int border = 0; border < 8; ++border) {
     for (int collide = 0; collide < 3; ++collide) {
-      Sim sim;
+      Program sim;
       testing::withoutStarPanel(sim);
       sim.form.Text1.setText("40");  // plenty of contacts
       sim.form.Text5.setText("20");

@@ -1,4 +1,4 @@
-#include "robust/child_runs.h"
+#include "sessions/child_runs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
-#include "window/website.h"
+#include "website/website.h"
 
 namespace sw4 {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 using testing::typeAndLeave;
 
 TEST(Seed, CounterShowsInTheFieldAndWraps) {
-  Sim sim;
+  Program sim;
   sim.form.Tr.fire();
   EXPECT_EQ(sim.form.TXran.text(), "1");
   sim.world.SeedCounter = 32000;
@@ -20,7 +21,7 @@ TEST(Seed, CounterShowsInTheFieldAndWraps) {
 }
 
 TEST(Seed, RandomStopsTheCounterAndATypedSeedStays) {
-  Sim sim;
+  Program sim;
   sim.form.CHran.userClick();
   EXPECT_FALSE(sim.form.Tr.enabled());
   sim.form.TXran.setText("1234");
@@ -33,7 +34,7 @@ TEST(Seed, RandomStopsTheCounterAndATypedSeedStays) {
 }
 
 TEST(Seed, TypedSeedIsHeldToSixteenBits) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.TXran, "40000");
   EXPECT_EQ(sim.form.TXran.text(), "32767");
   typeAndLeave(sim.form.TXran, "-40000");
@@ -42,7 +43,7 @@ TEST(Seed, TypedSeedIsHeldToSixteenBits) {
 }
 
 TEST(Clearing, AutoClearRunsAtTheFieldsPeriod) {
-  Sim sim;
+  Program sim;
   sim.form.CHr.userClick();
   EXPECT_TRUE(sim.form.TXref.visible());
   EXPECT_TRUE(sim.form.Tiball.enabled());
@@ -57,7 +58,7 @@ TEST(Clearing, AutoClearRunsAtTheFieldsPeriod) {
 }
 
 TEST(Clearing, PeriodicClearingWaitsWhileTheInspectorIsOpen) {
-  Sim sim;
+  Program sim;
   sim.form.CHr.userClick();
   sim.surface.setPixel(3000, 3000, rgb(255, 0, 0));
   sim.form.TXTOden.setVisible(true);
@@ -72,7 +73,7 @@ TEST(Clearing, PeriodicClearingWaitsWhileTheInspectorIsOpen) {
 }
 
 TEST(Clearing, ClearZeroesTheSpeedExtremes) {
-  Sim sim;
+  Program sim;
   sim.world.VelocityMax = 5, sim.world.VelocityMin = 2, sim.world.VelocityRatio = 60;
   sim.form.Command4.userClick();
   EXPECT_EQ(sim.world.VelocityMax, 0);
@@ -81,29 +82,30 @@ TEST(Clearing, ClearZeroesTheSpeedExtremes) {
 }
 
 TEST(Program, XEndsIt) {
-  Sim sim;
+  Program sim;
   bool ended = false;
-  sim.endProgram = [&] { ended = true; };
+  sim.endProgram.add([&] { ended = true; });
   sim.form.Command1.userClick();
   EXPECT_TRUE(ended);
 }
 
 TEST(Website, OpensTheAddressOrSaysABrowserIsNeeded) {
-  Sim sim;
+  Program sim;
   std::string opened, title;
-  sim.openUrl = [&](const std::string& url) {
+  const int failing = sim.openUrl.add([&](const std::string& url) {
     opened = url;
     return false;
-  };
-  sim.criticalMessage = [&](const std::string& t, const std::string& text) {
+  });
+  sim.criticalMessage.add([&](const std::string& t, const std::string& text) {
     title = t;
     EXPECT_NE(text.find("web browser"), std::string::npos);
-  };
+  });
   sim.form.ImMoon.userClick();
   EXPECT_EQ(opened, kWebsite);
   EXPECT_EQ(title, "Cannot find Browser:");
   title.clear();
-  sim.openUrl = [](const std::string&) { return true; };
+  sim.openUrl.remove(failing);
+  sim.openUrl.add([](const std::string&) { return true; });
   sim.form.CDwww.userClick();
   EXPECT_EQ(title, "");
 }

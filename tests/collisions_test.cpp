@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/gravity.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/gravity.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -9,7 +10,7 @@ namespace {
 
 // Two bodies in contact at the centre of a quiet field: body 2 at (5000, 5000), body 1 next to it.
 struct Pair : ::testing::Test {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   void SetUp() override {
     w.TotalPlanets = 2;

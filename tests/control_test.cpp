@@ -14,7 +14,7 @@ TEST(ControlRange, ScrollBarValueFollowsANarrowedRangeWithoutAChangeEvent) {
   bar.on(Event::Change, [&] { ++changes; });
   bar.setValue(500);
   ASSERT_EQ(changes, 1);
-  bar.setObserver([&](Control&, Prop p) { seen.push_back(p); });
+  bar.addObserver([&](Control&, Prop p) { seen.push_back(p); });
 
   bar.setMax(100);
   EXPECT_EQ(bar.value(), 100);

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/sim.h"
+#include "model/sim.h"
 #include "platform/control.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -10,7 +11,7 @@ namespace {
 using testing::typeAndLeave;
 
 TEST(Fields, ExponentIsHeldWithin04And26) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.TXg(2), "3");
   EXPECT_EQ(sim.form.TXg(2).text(), "2.6");
   typeAndLeave(sim.form.TXg(2), "0.1");
@@ -20,7 +21,7 @@ TEST(Fields, ExponentIsHeldWithin04And26) {
 }
 
 TEST(Fields, SunGravityIsTakenBeforeTheCorrection) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.TXg(0), "-5");
   EXPECT_EQ(sim.form.TXg(0).text(), "0");
   EXPECT_EQ(sim.world.PlanetGravity[0], -5);
@@ -29,7 +30,7 @@ TEST(Fields, SunGravityIsTakenBeforeTheCorrection) {
 }
 
 TEST(Fields, GravitiesAreHeldWithinTheirRange) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.TXg(3), "0");
   EXPECT_EQ(sim.form.TXg(3).text(), "1E-09");
   typeAndLeave(sim.form.TXg(4), "100000");
@@ -41,7 +42,7 @@ TEST(Fields, GravitiesAreHeldWithinTheirRange) {
 }
 
 TEST(Fields, GravityFieldRetypesEveryBody) {
-  Sim sim;
+  Program sim;
   sim.world.TotalPlanets = 144;
   typeAndLeave(sim.form.TXg(1), "2000");
   for (int i = 1; i <= 144; ++i) {
@@ -53,7 +54,7 @@ TEST(Fields, GravityFieldRetypesEveryBody) {
 }
 
 TEST(Fields, ConstantThatIsNotANumberKeepsTheLastGoodOne) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.TxTconstant, "500");
   EXPECT_EQ(sim.world.GConstant, 500);
   const long faults = dispatchedFaults();
@@ -63,7 +64,7 @@ TEST(Fields, ConstantThatIsNotANumberKeepsTheLastGoodOne) {
 }
 
 TEST(Fields, BodyCountIsHeldWithin1And144) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.TXn, "202");
   EXPECT_EQ(sim.form.TXn.text(), "144");
   typeAndLeave(sim.form.TXn, "-3");
@@ -73,7 +74,7 @@ TEST(Fields, BodyCountIsHeldWithin1And144) {
 }
 
 TEST(Fields, RadiusMomentumCrustAndCore) {
-  Sim sim;
+  Program sim;
   typeAndLeave(sim.form.Text1, "0");
   EXPECT_EQ(sim.world.PlanetRadius, 1);
   EXPECT_EQ(sim.form.Text1.text(), "1");
@@ -93,7 +94,7 @@ TEST(Fields, RadiusMomentumCrustAndCore) {
 }
 
 TEST(Fields, TagIsHeldWithinTheBodies) {
-  Sim sim;
+  Program sim;
   sim.form.TXn.setText("144");
   typeAndLeave(sim.form.Text7, "500");
   EXPECT_EQ(sim.form.Text7.text(), "144");
@@ -108,7 +109,7 @@ TEST(Fields, TagIsHeldWithinTheBodies) {
 }
 
 TEST(Fields, DoubleClicksStepAndCopy) {
-  Sim sim;
+  Program sim;
   sim.form.TXn.setText("143");
   sim.form.TXn.raise(Event::DblClick);
   EXPECT_EQ(sim.form.TXn.text(), "144");
@@ -132,7 +133,7 @@ TEST(Fields, DoubleClicksStepAndCopy) {
 }
 
 TEST(Fields, SidePanelsHideOnDoubleClick) {
-  Sim sim;
+  Program sim;
   sim.form.Frame7.raise(Event::DblClick);
   EXPECT_FALSE(sim.form.Frame7.visible());
   EXPECT_TRUE(sim.form.Frame8.visible());

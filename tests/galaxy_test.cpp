@@ -2,15 +2,15 @@
 
 #include <cmath>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
 namespace {
 
 struct DarkMatter : ::testing::Test {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   void SetUp() override {
     testing::withoutStarPanel(sim);
@@ -68,7 +68,8 @@ TEST_F(DarkMatter, OddFieldsKeepTheWorldSound) {
   sim.form.Text6.setText("heavy");
   sim.form.Chdark.userClick();
   EXPECT_EQ(w.PlanetGravity[160], 0.0001);  // a gravity that is not a number is left alone
-  EXPECT_NEAR(std::hypot(w.PlanetX[160] - 7680, w.PlanetY[160] - 5760), 11520 * std::sqrt(2.0) / 3.15, 1e-6);
+  EXPECT_NEAR(std::hypot(w.PlanetX[160] - 7680, w.PlanetY[160] - 5760),
+              11520 * std::sqrt(2.0) / 3.15, 1e-6);
   sim.form.Chdark.userClick();
   sim.form.TXn.setText("5000");
   sim.form.TXw(2).setText("-40");

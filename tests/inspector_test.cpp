@@ -1,12 +1,14 @@
 // What the driver scripts inspector_*.sw4 do not show: the sound choices, read-only fields, the
 // order of the limits and the reloads in "visual" mode.
+#include "inspector/inspector.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -18,7 +20,7 @@ using testing::worldIsSound;
 // A running system of ten bodies (the tick timer on, no "Go" needed), body n at (1000 + 100 n,
 // 2000 + 100 n) with momentum (n, -n), type 1 + n % 4 and gravity n / 10, already paused.
 struct Inspector : ::testing::Test {
-  Sim sim;
+  Program sim;
   Fs4& f = sim.form;
   World& w = sim.world;
   void SetUp() override {
@@ -79,7 +81,7 @@ TEST_F(Inspector, ResumingHidesTheSunPictureOnlyWhenTheSunIsFree) {
 }
 
 TEST(InspectorBeforeGo, PauseStartsTheTickOnAnEmptySystem) {
-  Sim sim;
+  Program sim;
   sim.world.TickCount = 9;
   sim.form.Command5.userClick();
   EXPECT_TRUE(sim.form.Ti.enabled());

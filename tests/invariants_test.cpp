@@ -1,11 +1,12 @@
-#include "robust/invariants.h"
+#include "sessions/invariants.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 
 namespace sw4::robust {
 namespace {
@@ -17,7 +18,7 @@ std::string broken(const Sim& sim, const Invariants& inv = {}) {
 }
 
 TEST(Invariants, AFreshAndARunningProgramKeepEveryRule) {
-  Sim sim;
+  Program sim;
   EXPECT_EQ(broken(sim), "");
   sim.form.Command2.userClick();
   for (int k = 0; k < 5; ++k) sim.form.Ti.fire();
@@ -25,7 +26,7 @@ TEST(Invariants, AFreshAndARunningProgramKeepEveryRule) {
 }
 
 TEST(Invariants, ABodyValueThatIsNotFinite) {
-  Sim sim;
+  Program sim;
   sim.world.MomentumY[999] = std::numeric_limits<double>::quiet_NaN();
   EXPECT_EQ(broken(sim), "body value");
   sim.world.MomentumY[999] = 0;
@@ -34,7 +35,7 @@ TEST(Invariants, ABodyValueThatIsNotFinite) {
 }
 
 TEST(Invariants, OffFlagsCountsAndWorldDoubles) {
-  Sim sim;
+  Program sim;
   sim.world.PlanetOff[500] = 2;
   EXPECT_EQ(broken(sim), "off flag");
   sim.world.PlanetOff[500] = 1;
@@ -49,13 +50,13 @@ TEST(Invariants, OffFlagsCountsAndWorldDoubles) {
 }
 
 TEST(Invariants, ATickStillRunning) {
-  Sim sim;
+  Program sim;
   sim.inTick = true;
   EXPECT_EQ(broken(sim), "tick");
 }
 
 TEST(Invariants, KeptCountersUnlessTheScriptSetThemOutside) {
-  Sim sim;
+  Program sim;
   Invariants inv;
   sim.world.StarIndex = 1001;
   EXPECT_EQ(broken(sim, inv), "counter");
@@ -68,7 +69,7 @@ TEST(Invariants, KeptCountersUnlessTheScriptSetThemOutside) {
 }
 
 TEST(Invariants, ControlValues) {
-  Sim sim;
+  Program sim;
   // The model keeps these itself; the rules catch a control forced past it.
   sim.form.Qui.setMin(10);
   EXPECT_EQ(sim.form.Qui.value(), 10);

@@ -1,4 +1,4 @@
-#include "robust/minimiser.h"
+#include "sessions/minimiser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,19 @@
+#include "moons/moons.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "borders/borders.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
 namespace {
 
 struct Moons : ::testing::Test {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   void SetUp() override {
     w.TotalPlanets = 20;
@@ -23,7 +26,8 @@ struct Moons : ::testing::Test {
   int nearestParent(int m) const {
     int best = 0;
     for (int p = 1; p <= 4; ++p)
-      if (std::fabs(w.PlanetX[m] - w.PlanetX[p]) < std::fabs(w.PlanetX[m] - w.PlanetX[best])) best = p;
+      if (std::fabs(w.PlanetX[m] - w.PlanetX[p]) < std::fabs(w.PlanetX[m] - w.PlanetX[best]))
+        best = p;
     return best;
   }
 };
@@ -94,13 +98,13 @@ TEST_F(Moons, BothBoxesUseTheEjection) {
 }
 
 TEST(MoonsBeforeGo, LunarMovesTheSunNextToAParent) {
-  Sim sim;
+  Program sim;
   sim.form.CHLun.userClick();
   EXPECT_LE(std::fabs(sim.world.PlanetX[0]), 55);  // bodies 1 to 4 all sit at the origin
 }
 
 TEST(MoonsBeforeGo, HugeSpreadKeepsValuesFinite) {
-  Sim sim;
+  Program sim;
   sim.world.PlanetX[1] = 1e308;
   sim.form.Text8.setText("99999");
   sim.form.Text1.setText("1e308");

@@ -1,16 +1,18 @@
+#include "observation/observation.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
 namespace {
 
 struct Records : ::testing::Test {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   void SetUp() override {
     w.TotalPlanets = 3;
@@ -73,7 +75,8 @@ TEST_F(Records, AWatchedNumberThatNamesNoBodyRecordsNothing) {
 
 TEST_F(Records, ClearingMinMaxTagHidesThePanel) {
   Fs4& f = sim.form;
-  for (Control* c : {&f.TXTp(5), &f.La(5), &f.ChLim, &f.Label7, &f.TXTOden, &f.LavPer}) c->setVisible(true);
+  for (Control* c : {&f.TXTp(5), &f.La(5), &f.ChLim, &f.Label7, &f.TXTOden, &f.LavPer})
+    c->setVisible(true);
   f.ChLim.setValue(1);
   f.ChLim.setValue(0);
   for (Control* c : {&f.TXTp(5), &f.La(5), &f.ChLim, &f.Label7, &f.TXTOden, &f.LavPer})
@@ -87,14 +90,15 @@ TEST_F(Records, TickingMinMaxTagWatchesBodyOneInsteadOfTheSun) {
 }
 
 TEST(Velocity, RatioOfSlowestToFastest) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   sim.form.TXTOden.setText("4");
   w.InspectedPlanet = 4;
   w.VelocityRatio = 12.5;
   Velco(sim);
   EXPECT_EQ(w.VelocityMin, 0);
-  EXPECT_EQ(sim.form.LavPer.caption(), "12.500000000000   %");  // nothing moving: the last ratio stays
+  EXPECT_EQ(sim.form.LavPer.caption(),
+            "12.500000000000   %");  // nothing moving: the last ratio stays
   w.MomentumX[4] = 6, w.MomentumY[4] = 8;
   Velco(sim);
   EXPECT_EQ(w.VelocityMin, 10);
@@ -113,7 +117,7 @@ TEST(Velocity, RatioOfSlowestToFastest) {
 }
 
 TEST(Velocity, RunsInTheTickOnlyWhileMinMaxTagIsTicked) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   w.TotalPlanets = 1;
   w.PlanetX[1] = 3000, w.PlanetY[1] = 3000, w.MomentumX[1] = 3;

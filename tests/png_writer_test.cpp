@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "script/script_engine.h"
 
 namespace sw4 {
@@ -117,7 +118,7 @@ TEST(PngWriter, LargeImageSpansSeveralStoredBlocks) {
 }
 
 TEST(PngWriter, ScriptSavesTheSurface) {
-  Sim sim;
+  Program sim;
   std::ostringstream out;
   ScriptEngine engine(sim, out);
   const std::string path = ::testing::TempDir() + "sw4_script_test.png";
@@ -141,7 +142,7 @@ TEST(PngWriter, ScriptSavesTheSurface) {
 }
 
 TEST(PngWriter, EmptySurfaceIsAScriptError) {
-  Sim sim;
+  Program sim;
   std::ostringstream out;
   ScriptEngine engine(sim, out);
   std::istringstream script("size 0 450\npng " + ::testing::TempDir() + "never.png\n");

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -13,7 +13,7 @@ namespace {
 using testing::worldIsSound;
 
 TEST(Presets, OneIsASinglePlanetAroundAHeavySunOnTheFourDimBorder) {
-  Sim sim;
+  Program sim;
   Fs4& f = sim.form;
   f.CDp(0).userClick();
   EXPECT_EQ(f.TXn.text(), "1");
@@ -28,10 +28,10 @@ TEST(Presets, OneIsASinglePlanetAroundAHeavySunOnTheFourDimBorder) {
 }
 
 TEST(Presets, TwoWritesTheSunsGravityTwiceAndLeavesTheLargestPlanets) {
-  Sim sim;
+  Program sim;
   Fs4& f = sim.form;
   std::vector<std::string> writes;
-  f.TXg(0).setObserver([&writes](Control& c, Prop p) {
+  f.TXg(0).addObserver([&writes](Control& c, Prop p) {
     if (p == Prop::Text) writes.push_back(c.text());
   });
   f.CDp(1).userClick();
@@ -43,7 +43,7 @@ TEST(Presets, TwoWritesTheSunsGravityTwiceAndLeavesTheLargestPlanets) {
 }
 
 TEST(Presets, WhileRunningTheyChangeTheBorderButNoBody) {
-  Sim sim;
+  Program sim;
   testing::withoutStarPanel(sim);
   sim.form.TXn.setText("20");
   sim.form.Command2.userClick();
@@ -60,7 +60,7 @@ TEST(Presets, WhileRunningTheyChangeTheBorderButNoBody) {
 
 TEST(Presets, EveryPresetThenGoRunsFiveThousandTicksSoundly) {
   for (int p = 0; p < 8; ++p) {
-    Sim sim;
+    Program sim;
     sim.form.CDp(p).userClick();
     sim.form.Command2.userClick();
     ASSERT_EQ(sim.form.ChSpi.value(), 1) << p;

@@ -1,10 +1,12 @@
+#include "scenarios/scenarios.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "scenarios/orbit_placement.h"
 #include "sim_fixture.h"
 
@@ -18,7 +20,7 @@ const double kQuarterDiagonal = std::pow(2.0 * 2880 * 2880, 0.5);  // R0 = H / 4
 
 // A running system of n bodies that "Go" left where chance put them (no spiral, no stars).
 struct Running : ::testing::Test {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   Fs4& f = sim.form;
 
@@ -263,7 +265,7 @@ TEST_F(Running, LayoutsKeepTheWorldSoundUnderHostileFields) {
 // Star making
 
 TEST(StarMaking, FirstGoWithTheDefaultsBringsTheBodiesBackOnePerTick) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   Fs4& f = sim.form;
   f.Command2.userClick();
@@ -290,7 +292,7 @@ TEST(StarMaking, FirstGoWithTheDefaultsBringsTheBodiesBackOnePerTick) {
 }
 
 TEST(StarMaking, StarIsBornBetweenTheSunAndItsTwinThrownBackwards) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   w.TotalPlanets = 6;
   w.PlanetX[0] = 100, w.PlanetY[0] = 200;
@@ -321,7 +323,7 @@ TEST(StarMaking, StarIsBornBetweenTheSunAndItsTwinThrownBackwards) {
 }
 
 TEST(StarMaking, AbsurdTwinsStillGiveFiniteStars) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   w.TotalPlanets = 3;
   w.PlanetX[2] = 1.5e308, w.PlanetX[0] = 1.5e308, w.MomentumX[2] = -1.7e308;
@@ -333,7 +335,7 @@ TEST(StarMaking, AbsurdTwinsStillGiveFiniteStars) {
 }
 
 TEST(StarMaking, WithSpiralAlreadyTickedNothingIsSwitchedOff) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   sim.form.ChSpi.setValue(1);
   sim.form.Command2.userClick();
@@ -346,7 +348,7 @@ TEST(StarMaking, WithSpiralAlreadyTickedNothingIsSwitchedOff) {
 }
 
 TEST(StarMaking, TwoBodiesOrFewerNeverMakeAStar) {
-  Sim sim;
+  Program sim;
   sim.form.TXn.setText("2");
   sim.form.Command2.userClick();
   EXPECT_EQ(sim.world.StarIndex, 3);
@@ -356,7 +358,7 @@ TEST(StarMaking, TwoBodiesOrFewerNeverMakeAStar) {
 }
 
 TEST(StarMaking, CreateStarsWhilePausedSwitchesOffButPlacesNothing) {
-  Sim sim;
+  Program sim;
   World& w = sim.world;
   testing::withoutStarPanel(sim);
   sim.form.TXn.setText("6");
@@ -375,7 +377,7 @@ TEST(StarMaking, CreateStarsWhilePausedSwitchesOffButPlacesNothing) {
 }
 
 TEST(OrbitsFrame, ClickTogglesBetweenWideAndNarrow) {
-  Sim sim;
+  Program sim;
   Fs4& f = sim.form;
   ASSERT_EQ(f.Frame6.width(), 915);
   f.Frame6.userClick();

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "script/script_engine.h"
 
 namespace sw4 {
@@ -12,7 +13,7 @@ namespace {
 
 // One Sim driven by a script; output and failure kept.
 struct Driver {
-  Sim sim;
+  Program sim;
   std::ostringstream out;
   ScriptEngine engine{sim, out};
   std::optional<ScriptFailure> failure;

@@ -1,4 +1,4 @@
-#include "robust/session_generator.h"
+#include "sessions/session_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/sim.h"
-#include "robust/hostile_texts.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "script/command_parser.h"
 #include "script/line_cursor.h"
 #include "script/script_engine.h"
+#include "sessions/hostile_texts.h"
 
 namespace sw4::robust {
 namespace {
@@ -27,7 +28,7 @@ std::vector<std::string> drawLines(std::uint64_t seed, int n, const Sim& sim) {
 }
 
 TEST(SessionGenerator, ReachesEveryControlOfTheFormWithItsOwnKindOfAction) {
-  Sim sim;
+  Program sim;
   const std::vector<std::string> lines = drawLines(11, 60000, sim);
   std::map<std::string, std::set<std::string>> used;  // control -> commands that named it
   for (const std::string& line : lines) {
@@ -64,7 +65,7 @@ TEST(SessionGenerator, ReachesEveryControlOfTheFormWithItsOwnKindOfAction) {
 }
 
 TEST(SessionGenerator, EveryLineIsAValidCommandOnOneLine) {
-  Sim sim;
+  Program sim;
   std::ostringstream out;
   ScriptEngine engine(sim, out);
   int n = 0;
@@ -76,7 +77,7 @@ TEST(SessionGenerator, EveryLineIsAValidCommandOnOneLine) {
 }
 
 TEST(SessionGenerator, GoIsPressedAtAPointOfTheSeedsChoosing) {
-  Sim sim;
+  Program sim;
   std::set<std::size_t> where;
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
     const auto lines = drawLines(seed, 500, sim);
@@ -89,14 +90,14 @@ TEST(SessionGenerator, GoIsPressedAtAPointOfTheSeedsChoosing) {
 }
 
 TEST(SessionGenerator, SameSeedSameSessionOtherSeedAnother) {
-  Sim sim;
+  Program sim;
   EXPECT_EQ(drawLines(42, 2000, sim), drawLines(42, 2000, sim));
   EXPECT_NE(drawLines(42, 2000, sim), drawLines(43, 2000, sim));
 }
 
 TEST(HostileTexts, EachReachesTheFieldAsItStands) {
   // Blanks around, NUL inside, bytes that are not UTF-8: the driver types them all unchanged.
-  Sim sim;
+  Program sim;
   std::ostringstream out;
   ScriptEngine engine(sim, out);
   int n = 0;

@@ -1,12 +1,12 @@
-#include "robust/session_runner.h"
+#include "sessions/session_runner.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/sim.h"
-#include "robust/invariants.h"
+#include "model/sim.h"
+#include "sessions/invariants.h"
 
 namespace sw4::robust {
 namespace {

@@ -3,8 +3,7 @@
 
 #include <cmath>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
 
 namespace sw4::testing {
 
@@ -31,6 +30,8 @@ inline ::testing::AssertionResult worldIsSound(const Sim& sim) {
 }
 
 // Stops the system from laying itself out as a spiral after "Go".
-inline void withoutStarPanel(Sim& sim) { sim.form.Frame7.setVisible(false); }
+inline void withoutStarPanel(Sim& sim) {
+  sim.form.Frame7.setVisible(false);
+}
 
 }  // namespace sw4::testing

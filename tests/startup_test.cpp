@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -9,7 +10,7 @@ namespace {
 using testing::worldIsSound;
 
 TEST(StartUp, WindowOpensAtDesignState) {
-  Sim sim;
+  Program sim;
   EXPECT_EQ(sim.world.Pi, 3.14159265358979);
   EXPECT_EQ(sim.world.SlomoDivisor, 1);
   EXPECT_EQ(sim.form.CHsol.value(), 1);
@@ -29,7 +30,7 @@ TEST(StartUp, WindowOpensAtDesignState) {
 }
 
 TEST(Go, DefaultsMakeTheStatedSystem) {
-  Sim sim;
+  Program sim;
   testing::withoutStarPanel(sim);
   sim.form.Command2.userClick();
   const World& w = sim.world;
@@ -70,7 +71,7 @@ TEST(Go, DefaultsMakeTheStatedSystem) {
 
 TEST(Go, MomentumQuarterRoundsHalfToEven) {
   for (auto [range, quarter] : {std::pair{"10", 2}, {"20", 5}, {"30", 8}}) {
-    Sim sim;
+    Program sim;
     testing::withoutStarPanel(sim);
     sim.form.Text2.setText(range);
     sim.form.Command2.userClick();
@@ -79,8 +80,9 @@ TEST(Go, MomentumQuarterRoundsHalfToEven) {
 }
 
 TEST(Go, TickPeriodRoundsHalfToEvenAndStaysPositive) {
-  for (auto [text, ms] : {std::pair{"15.5", 16}, {"14.5", 14}, {"0", 1}, {"-40", 1}, {"1e99", 2147483647}}) {
-    Sim sim;
+  for (auto [text, ms] :
+       {std::pair{"15.5", 16}, {"14.5", 14}, {"0", 1}, {"-40", 1}, {"1e99", 2147483647}}) {
+    Program sim;
     testing::withoutStarPanel(sim);
     sim.form.TXt.setText(text);
     sim.form.Command2.userClick();
@@ -90,7 +92,7 @@ TEST(Go, TickPeriodRoundsHalfToEvenAndStaysPositive) {
 
 TEST(Go, BodyCountIsTheAbsoluteValueHeldToTheArrays) {
   for (auto [text, count] : {std::pair{"-5", 5}, {"5000", 999}, {"abc", 0}, {"-1e300", 999}}) {
-    Sim sim;
+    Program sim;
     testing::withoutStarPanel(sim);
     sim.form.TXn.setText(text);
     sim.form.Command2.userClick();
@@ -100,7 +102,7 @@ TEST(Go, BodyCountIsTheAbsoluteValueHeldToTheArrays) {
 }
 
 TEST(Go, ConstantThatIsNotANumberStopsGoBeforeAnythingElse) {
-  Sim sim;
+  Program sim;
   sim.form.TxTconstant.setText("6x");
   sim.form.Command2.userClick();
   EXPECT_TRUE(sim.form.Command2.visible());
@@ -117,7 +119,7 @@ TEST(Go, ConstantThatIsNotANumberStopsGoBeforeAnythingElse) {
 }
 
 TEST(Go, SpinStartsInTheUpperRightQuarterMovingRightAndDown) {
-  Sim sim;
+  Program sim;
   testing::withoutStarPanel(sim);
   sim.form.CHgod.userClick();
   sim.form.Command2.userClick();
@@ -133,7 +135,7 @@ TEST(Go, SpinStartsInTheUpperRightQuarterMovingRightAndDown) {
 }
 
 TEST(Go, NoGiantsWhenTheirFieldIsZero) {
-  Sim sim;
+  Program sim;
   testing::withoutStarPanel(sim);
   sim.form.TXw(0).setText("0");
   sim.form.TXg(1).setText("777");
@@ -144,7 +146,7 @@ TEST(Go, NoGiantsWhenTheirFieldIsZero) {
 
 TEST(Go, SameSeedSameSystemAndDifferentSeedDifferentSystem) {
   auto build = [](const char* seed) {
-    auto sim = std::make_unique<Sim>();
+    auto sim = std::make_unique<Program>();
     testing::withoutStarPanel(*sim);
     sim->form.TXran.setText(seed);
     sim->form.Command2.userClick();
@@ -157,7 +159,7 @@ TEST(Go, SameSeedSameSystemAndDifferentSeedDifferentSystem) {
 }
 
 TEST(Go, HugeFieldValuesKeepTheWorldSound) {
-  Sim sim;
+  Program sim;
   testing::withoutStarPanel(sim);
   sim.form.Text2.setText("1e9");
   sim.form.Text1.setText("-99999999");

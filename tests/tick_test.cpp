@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-#include "core/gravity.h"
-#include "core/sim.h"
+#include "drawing/drawing.h"
+#include "model/sim.h"
+#include "program/gravity.h"
+#include "program/program.h"
 #include "sim_fixture.h"
 
 namespace sw4 {
@@ -13,7 +15,7 @@ using testing::worldIsSound;
 
 // A running system of n bodies, all at rest far apart, with plain settings.
 struct Bench {
-  Sim sim;
+  Program sim;
   explicit Bench(int n) {
     World& w = sim.world;
     w.TotalPlanets = static_cast<std::int16_t>(n);
@@ -32,7 +34,7 @@ struct Bench {
 };
 
 TEST(Tick, CounterRollsOverAfter999999) {
-  Sim sim;
+  Program sim;
   sim.world.TickCount = 999999;
   tick(sim);
   EXPECT_EQ(sim.world.TickCount, 0);
@@ -42,7 +44,7 @@ TEST(Tick, CounterRollsOverAfter999999) {
 }
 
 TEST(Tick, SunPictureFollowsSunGravityFieldAndSwitch) {
-  Sim sim;
+  Program sim;
   sim.form.TXg(0).setText("0");
   tick(sim);
   EXPECT_FALSE(sim.form.ImSun.visible());
@@ -59,14 +61,14 @@ TEST(Tick, SunPictureFollowsSunGravityFieldAndSwitch) {
 }
 
 TEST(Tick, ExponentIsReadFromItsFieldEveryTick) {
-  Sim sim;
+  Program sim;
   sim.form.TXg(2).setText("1.5abc");
   tick(sim);
   EXPECT_EQ(sim.world.GExponent, 1.5);
 }
 
 TEST(Tick, WatchedBodyThatIsNotANumberNamesNoBody) {
-  Sim sim;
+  Program sim;
   sim.form.TXTOden.setText("12");
   tick(sim);
   EXPECT_EQ(sim.world.InspectedPlanet, 12);
@@ -83,12 +85,12 @@ TEST(Tick, ATickInsideTheEventProcessingDoesNothing) {
   Bench b(5);
   int nested = 0;
   b.sim.form.Ti.setEnabled(true);
-  b.sim.processEvents = [&](int a) {
+  b.sim.processEvents.add([&](int a) {
     if (a == 3) {
       ++nested;
       b.sim.form.Ti.fire();
     }
-  };
+  });
   tick(b.sim);
   EXPECT_EQ(nested, 1);
   EXPECT_EQ(b.sim.world.TickCount, 1);
@@ -97,9 +99,9 @@ TEST(Tick, ATickInsideTheEventProcessingDoesNothing) {
 
 TEST(Tick, AClickDuringThePassActsOnTheBodiesAfterIt) {
   Bench b(6);
-  b.sim.processEvents = [&](int a) {
+  b.sim.processEvents.add([&](int a) {
     if (a == 4) b.sim.form.ChA.setValue(1);  // from here on planets feel only the sun
-  };
+  });
   tick(b.sim);
   const World& w = b.sim.world;
   EXPECT_NE(w.MomentumX[5], 0);
@@ -241,7 +243,7 @@ TEST(Gravity, MotionThenPullsFromNewPositions) {
 }
 
 TEST(Gravity, NegativeHugeExponentKeepsEveryValueFinite) {
-  Sim sim;
+  Program sim;
   testing::withoutStarPanel(sim);
   sim.form.Command2.userClick();
   sim.form.TXg(2).setText("-1e300");

@@ -6,7 +6,8 @@
 #include <iostream>
 #include <string>
 
-#include "core/sim.h"
+#include "model/sim.h"
+#include "program/program.h"
 #include "script/script_engine.h"
 
 int main(int argc, char** argv) {
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
     }
     in = &file;
   }
-  sw4::Sim sim;
+  sw4::Program sim;
   sw4::ScriptEngine engine(sim, std::cout);
   const auto failure = engine.run(*in);
   std::cout.flush();

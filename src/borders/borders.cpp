@@ -1,7 +1,8 @@
 // What happens to a body that leaves the playing field, by the border option chosen.
+#include "borders/borders.h"
+
 #include "borders/field_edges.h"
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -23,9 +24,11 @@ void bounce(Sim& sim, int i, double keep) {
   World& w = sim.world;
   const FieldEdges e(sim);
   if (e.pastLeft(w.PlanetX[i])) w.MomentumX[i] = -w.MomentumX[i] * keep, w.PlanetX[i] = 930;
-  if (e.pastRight(w.PlanetX[i])) w.MomentumX[i] = -w.MomentumX[i] * keep, w.PlanetX[i] = e.W - 30.0f;
+  if (e.pastRight(w.PlanetX[i]))
+    w.MomentumX[i] = -w.MomentumX[i] * keep, w.PlanetX[i] = e.W - 30.0f;
   if (e.pastTop(w.PlanetY[i])) w.MomentumY[i] = -w.MomentumY[i] * keep, w.PlanetY[i] = 30;
-  if (e.pastBottom(w.PlanetY[i])) w.MomentumY[i] = -w.MomentumY[i] * keep, w.PlanetY[i] = e.H - 330.0f;
+  if (e.pastBottom(w.PlanetY[i]))
+    w.MomentumY[i] = -w.MomentumY[i] * keep, w.PlanetY[i] = e.H - 330.0f;
 }
 
 void slide(Sim& sim, int i) {

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/sim.h"
+#include "model/sim.h"
 
 namespace sw4 {
 
@@ -21,7 +21,9 @@ struct FieldEdges {
   bool pastRight(double x) const { return asSingle(x) > W; }
   bool pastTop(double y) const { return y < 0; }
   bool pastBottom(double y) const { return asSingle(y) > bottom; }
-  bool pastAny(double x, double y) const { return pastLeft(x) || pastRight(x) || pastTop(y) || pastBottom(y); }
+  bool pastAny(double x, double y) const {
+    return pastLeft(x) || pastRight(x) || pastTop(y) || pastBottom(y);
+  }
 
   float W, H, bottom;
 };

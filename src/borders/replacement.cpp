@@ -1,16 +1,20 @@
 // Newton brings a lost body back (or makes it a moon attempt); RandomEdge and RandomMo help it.
 #include <cmath>
 
-#include "core/gravity.h"
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "borders/borders.h"
+#include "drawing/drawing.h"
+#include "model/sim.h"
+#include "moons/moons.h"
+#include "observation/observation.h"
 #include "platform/readings.h"
 
 namespace sw4 {
 
 namespace {
 
-double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+double finiteOr(double v, double fallback) {
+  return std::isfinite(v) ? v : fallback;
+}
 
 // +1 or -1 with probability one half each: two draws.
 double randomSign(Rnd& rnd) {

@@ -2,9 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/gravity.h"
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "drawing/drawing.h"
+#include "galaxy/galaxy.h"
+#include "model/sim.h"
+#include "observation/observation.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -64,6 +65,8 @@ void darkMatterClicked(Sim& sim) {
 
 }  // namespace
 
-void wireGalaxy(Sim& sim) { sim.form.Chdark.on(Event::Click, [&sim] { darkMatterClicked(sim); }); }
+void wireGalaxy(Sim& sim) {
+  sim.form.Chdark.on(Event::Click, [&sim] { darkMatterClicked(sim); });
+}
 
 }  // namespace sw4

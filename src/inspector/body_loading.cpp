@@ -1,8 +1,9 @@
 // Loading a body into the editor: Asgard picks the body named in TXTOden, SetBody fills the
 // fields and scroll bars from it.
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "contacts/contacts.h"
 #include "inspector/inspector.h"
+#include "model/sim.h"
+#include "observation/observation.h"
 #include "platform/readings.h"
 
 namespace sw4 {

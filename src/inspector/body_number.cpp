@@ -1,5 +1,5 @@
-#include "core/world.h"
 #include "inspector/inspector.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -1,9 +1,8 @@
 // Writing the editor's five fields back into the body named in TXTOden.
 #include <array>
 
-#include "core/procedures.h"
-#include "core/sim.h"
 #include "inspector/inspector.h"
+#include "model/sim.h"
 
 namespace sw4 {
 

@@ -2,9 +2,8 @@
 // and the captions La that act as buttons.
 #include <string>
 
-#include "core/procedures.h"
-#include "core/sim.h"
 #include "inspector/inspector.h"
+#include "model/sim.h"
 #include "platform/readings.h"
 
 namespace sw4 {

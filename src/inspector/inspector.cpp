@@ -1,13 +1,12 @@
 #include "inspector/inspector.h"
 
-#include "core/procedures.h"
-
 namespace sw4 {
 
 void wireInspector(Sim& sim) {
   wirePauseButton(sim);
   wireMarkerBlink(sim);
   wireEditorEvents(sim);
+  wireRecordsBox(sim);
 }
 
 }  // namespace sw4

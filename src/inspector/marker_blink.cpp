@@ -2,8 +2,8 @@
 // middle, then a dark ring with a grey middle.
 #include <array>
 
-#include "core/sim.h"
 #include "inspector/inspector.h"
+#include "model/sim.h"
 
 namespace sw4 {
 

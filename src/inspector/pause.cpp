@@ -4,9 +4,10 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "contacts/contacts.h"
 #include "inspector/inspector.h"
+#include "model/sim.h"
+#include "observation/observation.h"
 #include "platform/readings.h"
 
 namespace sw4 {

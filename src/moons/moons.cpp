@@ -1,8 +1,9 @@
 // Moon attempts: "Lunar" places a lost body near one of the first five bodies, "Moon" ejects it.
+#include "moons/moons.h"
+
 #include <cmath>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -11,7 +12,9 @@ namespace {
 
 struct Candidate {
   double x, y, mx, my;
-  bool finite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(mx) && std::isfinite(my); }
+  bool finite() const {
+    return std::isfinite(x) && std::isfinite(y) && std::isfinite(mx) && std::isfinite(my);
+  }
 };
 
 // Stored in the order X, Y, momentum Y, momentum X; values beyond the Double range store nothing.
@@ -23,7 +26,9 @@ void store(World& w, int m, const Candidate& c) {
   w.MomentumX[m] = c.mx;
 }
 
-int parentDraw(Rnd& rnd) { return static_cast<int>(Int(rnd.next() * 5.0)); }
+int parentDraw(Rnd& rnd) {
+  return static_cast<int>(Int(rnd.next() * 5.0));
+}
 
 bool anyParentAlive(const World& w) {
   for (int p = 0; p <= 4; ++p)

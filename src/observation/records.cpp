@@ -1,8 +1,8 @@
-// The watched body's aphelion and perihelion records, and the "Min/Max Tag" box.
+// The watched body's aphelion and perihelion records.
 #include <cmath>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "observation/observation.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -21,13 +21,13 @@ void showRecords(Sim& sim) {
   sim.form.TXTp(6).setText(formatG(sim.world.Perihelion));
 }
 
+}  // namespace
+
 void hideRecordPanel(Fs4& f) {
-  for (Control* c : {&f.TXTp(5), &f.TXTp(6), &f.La(15), &f.La(5), &f.ChLim, &f.Label8, &f.Label9, &f.Label7,
-                     &f.TXTOden, &f.LaVmax, &f.LaVmin, &f.LaVnow, &f.LavPer})
+  for (Control* c : {&f.TXTp(5), &f.TXTp(6), &f.La(15), &f.La(5), &f.ChLim, &f.Label8, &f.Label9,
+                     &f.Label7, &f.TXTOden, &f.LaVmax, &f.LaVmin, &f.LaVnow, &f.LavPer})
     c->setVisible(false);
 }
-
-}  // namespace
 
 void ReOrbit(Sim& sim) {
   World& w = sim.world;
@@ -67,20 +67,6 @@ void recordsStep(Sim& sim) {
   }
   if (f.ChLim.value() == 1) Velco(sim);
   showRecords(sim);
-}
-
-void wireObservation(Sim& sim) {
-  sim.form.ChLim.on(Event::Click, [&sim] {
-    Fs4& f = sim.form;
-    if (f.ChLim.value() == 1) {
-      if (f.TXTOden.strictOk() && f.TXTOden.strict() == 0) {
-        f.TXTOden.setText("1");
-        Asgard(sim);
-      }
-    } else if (f.ChLim.value() == 0) {
-      hideRecordPanel(f);
-    }
-  });
 }
 
 }  // namespace sw4

@@ -6,10 +6,22 @@
 #include <vector>
 
 #include "platform/color.h"
+#include "platform/hook.h"
 
 namespace sw4 {
 
-enum class Kind { TextBox, CheckBox, OptionButton, CommandButton, ScrollBar, Label, Frame, Picture, Shape, Timer };
+enum class Kind {
+  TextBox,
+  CheckBox,
+  OptionButton,
+  CommandButton,
+  ScrollBar,
+  Label,
+  Frame,
+  Picture,
+  Shape,
+  Timer
+};
 enum class Event { Click, Change, DblClick, LostFocus, Timer };
 inline constexpr int kEventCount = 5;
 
@@ -22,16 +34,17 @@ enum class Prop { Text, Value, Visible, Enabled, Colors, Geometry, Range, Interv
 class Control {
  public:
   using Handler = std::function<void()>;
-  using Observer = std::function<void(Control&, Prop)>;
+  using Observers = Hook<void(Control&, Prop)>;
 
-  Control(std::string name, int index, Kind kind) : name_(std::move(name)), index_(index), kind_(kind) {}
+  Control(std::string name, int index, Kind kind)
+      : name_(std::move(name)), index_(index), kind_(kind) {}
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
   const std::string& name() const { return name_; }
   int index() const { return index_; }  // -1 when the control is not part of an array
   Kind kind() const { return kind_; }
-  std::string fullName() const;         // "TXg(2)" or "TXn"
+  std::string fullName() const;  // "TXg(2)" or "TXn"
 
   // Text of a text box, caption of every other kind.
   const std::string& text() const { return text_; }
@@ -104,12 +117,12 @@ class Control {
     if (enabled_) raise(Event::Timer);
   }
 
-  void setObserver(Observer o) { observer_ = std::move(o); }
+  // Listeners told of every property change (the binding, the driver's clock, tests).
+  Observers::Handle addObserver(Observers::Listener o) { return observers_.add(std::move(o)); }
+  void removeObserver(Observers::Handle h) { observers_.remove(h); }
 
  private:
-  void changed(Prop p) {
-    if (observer_) observer_(*this, p);
-  }
+  void changed(Prop p) { observers_(*this, p); }
   void holdValueToRange();
 
   std::string name_;
@@ -129,7 +142,7 @@ class Control {
   Control* container_ = nullptr;
   std::vector<Control*>* group_ = nullptr;
   std::array<Handler, kEventCount> handlers_;
-  Observer observer_;
+  Observers observers_;
 };
 
 // How many handler faults the dispatcher has swallowed (tests read it).

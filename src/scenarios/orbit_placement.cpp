@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
+#include "observation/observation.h"
 #include "platform/fault.h"
 #include "platform/readings.h"
 

@@ -4,7 +4,7 @@
 // gravity sources, and the run of a layout as one step that either completes or changes nothing.
 #include <functional>
 
-#include "core/world.h"
+#include "model/world.h"
 
 namespace sw4 {
 

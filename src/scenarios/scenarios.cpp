@@ -1,7 +1,5 @@
 #include "scenarios/scenarios.h"
 
-#include "core/procedures.h"
-
 namespace sw4 {
 
 void wireScenarios(Sim& sim) {

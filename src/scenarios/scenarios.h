@@ -1,9 +1,14 @@
 #pragma once
-// The handlers of the scenario set-up, each file wiring its own controls.
+// Setting up a run: pattern layouts, presets and star making.
 
 namespace sw4 {
 
 class Sim;
+
+void StarMaker(Sim& sim);      // makes one star while star making runs
+void wireScenarios(Sim& sim);  // all of the handlers below
+
+// Each file wires its own controls.
 
 void wireSpiral(Sim& sim);          // "Spiral"
 void wirePatternLayouts(Sim& sim);  // "Galaxy", "Binary", "Circle", "Anti-ci", "All Orb", "hm"

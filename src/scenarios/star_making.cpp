@@ -3,8 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/procedures.h"
-#include "core/sim.h"
+#include "model/sim.h"
 #include "scenarios/scenarios.h"
 
 namespace sw4 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/sim.h"
+#include "model/sim.h"
 #include "script/control_items.h"
 #include "script/items.h"
 #include "script/line_cursor.h"

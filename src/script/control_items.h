@@ -1,9 +1,9 @@
 #pragma once
 #include <string_view>
 
+#include "model/fs4.h"
 #include "platform/control.h"
 #include "script/item.h"
-#include "window/fs4.h"
 
 namespace sw4 {
 

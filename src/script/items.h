@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "core/sim.h"
+#include "model/sim.h"
 #include "script/item.h"
 
 namespace sw4 {

@@ -10,12 +10,11 @@
 namespace sw4 {
 
 ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out) : sim_(sim), out_(out), clock_(sim.form) {
-  previousHook_ = sim_.processEvents;
-  sim_.processEvents = [this](int body) { eventProcessing(body); };
+  processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
 }
 
 ScriptEngine::~ScriptEngine() {
-  sim_.processEvents = previousHook_;
+  sim_.processEvents.remove(processEvents_);
 }
 
 std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/sim.h"
+#include "model/sim.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
 
@@ -57,7 +57,7 @@ class ScriptEngine {
   Sim& sim_;
   std::ostream& out_;
   VirtualClock clock_;
-  std::function<void(int)> previousHook_;
+  int processEvents_ = 0;
   std::vector<Queued> queue_;
   bool tickReachedEvents_ = false;
   std::optional<ScriptFailure> failure_;  // from a `during` command

@@ -9,14 +9,14 @@ VirtualClock::VirtualClock(FormControls& form) {
     if (c.kind() == Kind::Timer) slots_.push_back(Slot{&c});
   for (std::size_t i = 0; i < slots_.size(); ++i) {
     reschedule(slots_[i]);
-    slots_[i].timer->setObserver([this, i](Control&, Prop p) {
+    slots_[i].observer = slots_[i].timer->addObserver([this, i](Control&, Prop p) {
       if (p == Prop::Enabled || p == Prop::Interval) reschedule(slots_[i]);
     });
   }
 }
 
 VirtualClock::~VirtualClock() {
-  for (Slot& s : slots_) s.timer->setObserver(nullptr);
+  for (Slot& s : slots_) s.timer->removeObserver(s.observer);
 }
 
 void VirtualClock::reschedule(Slot& s) {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "window/fs4.h"
+#include "model/fs4.h"
 
 namespace sw4 {
 
@@ -33,6 +33,7 @@ class VirtualClock {
     Control* timer;
     bool running = false;
     std::int64_t due = 0;
+    int observer = 0;
   };
   void reschedule(Slot& s);
   Slot* nextDue(std::int64_t until);

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/world.h"
+#include "model/world.h"
 #include "script/item.h"
 
 namespace sw4 {

@@ -10,9 +10,9 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "platform/qt/control_binding.h"
+#include "model/fs4.h"
+#include "qt/control_binding.h"
 #include "qt_app.h"
-#include "window/fs4.h"
 
 namespace sw4 {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/display_check.h"
+#include "qt/display_check.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt/control_binding.h"
+#include "model/fs4.h"
+#include "qt/control_binding.h"
 #include "qt_app.h"
-#include "window/fs4.h"
 
 namespace sw4 {
 namespace {

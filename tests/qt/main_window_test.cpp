@@ -1,13 +1,14 @@
 // The window's drawing area: sized from the client area, showing the simulation's surface.
-#include "platform/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QTest>
 
-#include "core/sim.h"
-#include "platform/qt/control_binding.h"
+#include "model/sim.h"
+#include "program/program.h"
+#include "qt/control_binding.h"
 #include "qt_app.h"
 
 namespace sw4 {
@@ -28,7 +29,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   testing::QtAppReady ready;
-  Sim sim;
+  Program sim;
   MainWindow window{sim};
 };
 
@@ -72,12 +73,12 @@ TEST_F(MainWindowTest, ClearingShowsTheBackgroundAgain) {
 
 TEST_F(MainWindowTest, UnbindsFromTheSimulationWhenClosed) {
   {
-    Sim other;
+    Program other;
     {
       MainWindow w(other);
-      EXPECT_TRUE(static_cast<bool>(other.tickDone));
+      EXPECT_FALSE(other.tickDone.empty());
     }
-    EXPECT_FALSE(static_cast<bool>(other.tickDone));
+    EXPECT_TRUE(other.tickDone.empty());
     other.form.TXn.setText("9");  // the controls no longer reach the destroyed widgets
     other.form.Tr.setEnabled(false);
   }

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "platform/qt/qt_theme.h"
+#include "qt/qt_theme.h"
 
 namespace sw4::testing {
 

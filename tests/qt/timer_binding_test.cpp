@@ -1,13 +1,13 @@
 // Model timers drive QTimers: running while enabled with a positive interval.
-#include "platform/qt/timer_binding.h"
+#include "qt/timer_binding.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QTimer>
 
+#include "model/fs4.h"
 #include "qt_app.h"
-#include "window/fs4.h"
 
 namespace sw4 {
 namespace {

@@ -1,0 +1,52 @@
+#pragma once
+// The body dot: drawn once for every far pair, so what it looks like is worked out once per body
+// and kept until something may have changed it.
+#include "model/sim.h"
+#include "platform/readings.h"
+
+namespace sw4 {
+
+// `watched` is the body highlighted while the records are on, -1 for none.
+DotStyle dotStyleOf(Sim& sim, int b, int watched);
+
+// The gravity pass keeps the dot styles of bodies 0..last in sim.dots and refreshes them whenever
+// something may have changed a body (a handler, a contact, an outside edit).
+inline void refreshDotStyles(Sim& sim, int last, int watched) {
+  for (int b = 0; b <= last; ++b) sim.dots[b] = dotStyleOf(sim, b, watched);
+}
+inline void refreshDotStyle(Sim& sim, int b, int watched) {
+  sim.dots[b] = dotStyleOf(sim, b, watched);
+}
+
+inline int bodyDotSpread(double gravity) {
+  if (gravity > 2.9) return 12;
+  if (gravity > 0.9) return 8;
+  if (gravity > 0.09) return 4;
+  return 0;
+}
+
+// One dot offset in -s .. s-1: one draw.
+inline int dotOffset(Rnd& rnd, int s) {
+  return floorToInt(rnd.next() * static_cast<double>(s) * 2) - s;
+}
+
+inline bool fitsInt16(long v) {
+  return v >= -32768 && v <= 32767;
+}
+
+// Sets one dot at (x + dx, y + dy); a position beyond the 16-bit drawing range draws nothing.
+inline void plotDot(Surface& surface, int x, int y, int dx, int dy, Color c) {
+  const long px = static_cast<long>(x) + dx;
+  const long py = static_cast<long>(y) + dy;
+  if (fitsInt16(px) && fitsInt16(py))
+    surface.setPixel(static_cast<int>(px), static_cast<int>(py), c);
+}
+
+// The dot of body b: two draws for its offset, then one pixel.
+inline void drawDot(Surface& surface, Rnd& rnd, const DotStyle& s) {
+  const int dx = dotOffset(rnd, s.spread);
+  const int dy = dotOffset(rnd, s.spread);
+  plotDot(surface, s.x, s.y, dx, dy, s.color);
+}
+
+}  // namespace sw4

@@ -1,0 +1,55 @@
+#pragma once
+#include <string>
+
+#include "model/drawing_memo.h"
+#include "model/fs4.h"
+#include "model/world.h"
+#include "platform/hook.h"
+#include "platform/rnd.h"
+#include "platform/surface.h"
+
+namespace sw4 {
+
+// Everything one running program holds: the window's controls, the world, the random generator,
+// the drawing surface and what the drawing remembers between ticks. Every subsystem works on it;
+// the program layer (program/program.h) attaches the handlers and starts it up.
+class Sim {
+ public:
+  Sim();
+  Sim(const Sim&) = delete;
+  Sim& operator=(const Sim&) = delete;
+
+  Fs4 form;
+  World world;
+  Rnd rnd;
+  Surface surface;
+  PaletteMemo palette;
+  DotMemo dots;
+
+  // The drawing area's scale width and height in twips, read as Single.
+  float W() const { return static_cast<float>(widthTwips_); }
+  float H() const { return static_cast<float>(heightTwips_); }
+  int widthTwips() const { return widthTwips_; }
+  int heightTwips() const { return heightTwips_; }
+  // The drawing area changed size: the surface is reallocated (and so cleared).
+  void resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
+
+  // What the hosts (the window, the driver, tests) listen to or answer, side by side.
+  Hook<void(int)> processEvents;  // the event processing after each pulled body (its number)
+  Hook<void()> endProgram;        // "X" was pressed
+  Hook<bool(const std::string&)> openUrl;  // true once a listener opened the address
+  Hook<void(const std::string& title, const std::string& text)> criticalMessage;
+  Hook<void()> tickDone;  // the end of every tick, so a view can repaint
+
+  bool inTick = false;  // a tick is running (its event processing included)
+  // Bumped by whatever writes the world without running a handler (the script driver's hooks),
+  // so caches of the gravity pass know to refresh.
+  unsigned long outsideEdits = 0;
+  bool ended = false;  // "X" was pressed
+
+ private:
+  int widthTwips_ = 15360;
+  int heightTwips_ = 11520;
+};
+
+}  // namespace sw4

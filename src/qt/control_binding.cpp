@@ -1,0 +1,136 @@
+#include "qt/control_binding.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QWidget>
+
+#include "model/fs4.h"
+#include "qt/control_widgets.h"
+#include "qt/input_filter.h"
+
+namespace sw4 {
+
+ControlBinding::ControlBinding(FormControls& form, QWidget& window, Hooks hooks)
+    : form_(form),
+      window_(window),
+      hooks_(std::move(hooks)),
+      captions_(form),
+      filter_(std::make_unique<InputFilter>(*this)) {
+  captions_.followAll();
+  for (Control& c : form_.all()) create(c);
+  // The marker and then the pictures go to the bottom, so the pictures lie on the drawing, the
+  // marker over them (it may circle the sun) and every other control over both.
+  for (Kind k : {Kind::Shape, Kind::Picture})
+    for (auto& [c, w] : onWindow_)
+      if (c->kind() == k) w->lower();
+}
+
+ControlBinding::~ControlBinding() {
+  for (auto& [c, handle] : observers_) c->removeObserver(handle);
+  for (auto& [c, w] : widgets_) w->removeEventFilter(filter_.get());
+}
+
+QWidget* ControlBinding::widgetOf(const Control& c) const {
+  const auto it = widgets_.find(&c);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+Control* ControlBinding::controlOf(const QObject* widget) const {
+  const auto it = controls_.find(widget);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+QWidget* ControlBinding::create(Control& c) {
+  if (c.kind() == Kind::Timer) return nullptr;
+  if (QWidget* existing = widgetOf(c)) return existing;
+  QWidget* parent = &window_;
+  if (Control* frame = c.container()) {
+    if (QWidget* fw = create(*frame)) parent = fw;
+  }
+  QWidget* w = createControlWidget(c, parent);
+  widgets_[&c] = w;
+  controls_[w] = &c;
+  if (parent == &window_) onWindow_.emplace_back(&c, w);
+  w->installEventFilter(filter_.get());
+  connectInput(c, *w);
+  observers_[&c] = c.addObserver([this](Control& changed, Prop p) { modelChanged(changed, p); });
+  return w;
+}
+
+void ControlBinding::connectInput(Control& c, QWidget& w) {
+  switch (c.kind()) {
+    case Kind::TextBox:
+      // textEdited comes from typing only, never from setText.
+      connect(static_cast<QLineEdit*>(&w), &QLineEdit::textEdited, this,
+              [this, &c](const QString& t) {
+                c.setText(t.toStdString());
+                if (hooks_.afterUserEvent) hooks_.afterUserEvent();
+              });
+      break;
+    case Kind::CheckBox:
+    case Kind::CommandButton:
+      connect(static_cast<QAbstractButton*>(&w), &QAbstractButton::clicked, this,
+              [this, &c] { userEvent(c, Event::Click); });
+      break;
+    case Kind::OptionButton: {
+      std::vector<Control*>* group = c.group();
+      if (!group) {
+        connect(static_cast<QAbstractButton*>(&w), &QAbstractButton::clicked, this,
+                [this, &c] { userEvent(c, Event::Click); });
+        break;
+      }
+      QButtonGroup*& bg = groups_[group];
+      if (!bg) {
+        bg = new QButtonGroup(this);
+        bg->setExclusive(false);  // the model decides which option is selected
+        connect(bg, &QButtonGroup::idClicked, this, [this, group](int id) {
+          if (id >= 0 && id < static_cast<int>(group->size()))
+            userEvent(*(*group)[id], Event::Click);
+        });
+      }
+      int id = 0;
+      while (id < static_cast<int>(group->size()) && (*group)[id] != &c) ++id;
+      bg->addButton(static_cast<QAbstractButton*>(&w), id);
+      break;
+    }
+    case Kind::ScrollBar: {
+      auto* s = static_cast<QScrollBar*>(&w);
+      // Emitted for the user's actions only (arrows, paging, dragging, wheel, keys), with the
+      // new position already in sliderPosition().
+      connect(s, &QAbstractSlider::actionTriggered, this, [this, &c, s](int) {
+        c.setValue(s->sliderPosition());
+        mirrorProp(c, *s, Prop::Value);
+        if (hooks_.afterUserEvent) hooks_.afterUserEvent();
+      });
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void ControlBinding::userEvent(Control& c, Event e) {
+  if (e == Event::Click && c.kind() != Kind::Label && c.kind() != Kind::Picture &&
+      c.kind() != Kind::Frame) {
+    c.userClick();
+    // The widget changed its own state on the click; the model has the last word.
+    if (QWidget* w = widgetOf(c)) mirrorProp(c, *w, Prop::Value);
+  } else {
+    c.raise(e);
+  }
+  if (hooks_.afterUserEvent) hooks_.afterUserEvent();
+}
+
+void ControlBinding::modelChanged(Control& c, Prop p) {
+  QWidget* w = widgetOf(c);
+  if (!w) return;
+  mirrorProp(c, *w, p);
+  if (p == Prop::Visible) captions_.follow(c);
+  if ((p == Prop::Visible || p == Prop::Geometry) && w->parentWidget() == &window_ &&
+      hooks_.layoutChanged)
+    hooks_.layoutChanged();
+}
+
+}  // namespace sw4

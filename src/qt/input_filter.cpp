@@ -1,0 +1,59 @@
+#include "qt/input_filter.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "qt/control_binding.h"
+
+namespace sw4 {
+
+namespace {
+
+// Kinds whose clicks the binding reads from raw mouse input (the others have click signals).
+bool takesRawClicks(Kind k) {
+  return k == Kind::Label || k == Kind::Picture || k == Kind::Frame;
+}
+
+}  // namespace
+
+bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
+  Control* c = binding_.controlOf(watched);
+  if (!c) return false;
+  switch (event->type()) {
+    case QEvent::FocusOut: {
+      // Switching to another window or opening a popup is no loss of focus within the form.
+      const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
+      if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
+        binding_.userEvent(*c, Event::LostFocus);
+      return false;
+    }
+    case QEvent::MouseButtonDblClick:
+      if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+      doubleClick_ = watched;
+      binding_.userEvent(*c, Event::DblClick);
+      return takesRawClicks(c->kind());
+    case QEvent::MouseButtonPress:
+      if (!takesRawClicks(c->kind())) return false;
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        pressed_ = watched;
+        doubleClick_ = nullptr;
+      }
+      return true;
+    case QEvent::MouseButtonRelease: {
+      if (!takesRawClicks(c->kind())) return false;
+      auto* me = static_cast<QMouseEvent*>(event);
+      if (me->button() != Qt::LeftButton) return true;
+      const bool click = pressed_ == watched && doubleClick_ != watched &&
+                         static_cast<QWidget*>(watched)->rect().contains(me->position().toPoint());
+      pressed_ = nullptr;
+      doubleClick_ = nullptr;
+      if (click) binding_.userEvent(*c, Event::Click);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace sw4

@@ -1,0 +1,44 @@
+#pragma once
+#include <QRegion>
+#include <QWidget>
+#include <memory>
+
+namespace sw4 {
+
+class Sim;
+class ControlBinding;
+class TimerBinding;
+
+// The window "SW4": its client area is the drawing area (the simulation's pixel surface, shown
+// without copying) with every control of the form as a child widget on top.
+class MainWindow : public QWidget {
+ public:
+  explicit MainWindow(Sim& sim, QWidget* parent = nullptr);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  ControlBinding& controls() { return *controls_; }
+  TimerBinding& timers() { return *timers_; }
+
+  // The surface has new pixels: repaint the drawing where no control covers it.
+  void drawingChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void afterTimer();
+  const QRegion& uncoveredRegion();
+
+  Sim& sim_;
+  std::unique_ptr<ControlBinding> controls_;
+  std::unique_ptr<TimerBinding> timers_;
+  int tickDone_ = 0;
+  unsigned seenGeneration_ = 0;
+  QRegion uncovered_;
+  bool uncoveredStale_ = true;
+};
+
+}  // namespace sw4
