@@ -6,47 +6,11 @@
 #include <sstream>
 
 #include "model/sim.h"
+#include "model/world_variables.h"
 
 namespace sw4::robust {
 
 namespace {
-
-struct KeptRange {
-  std::string_view name;
-  std::int16_t World::*field16;
-  std::int32_t World::*field32;
-  long lo, hi;
-};
-
-const KeptRange kKept[] = {
-    {"TickCount", nullptr, &World::TickCount, 0, 999999},
-    {"SeedCounter", &World::SeedCounter, nullptr, -32000, 32000},
-    {"StarIndex", &World::StarIndex, nullptr, 0, 1000},
-    {"AphelionToggle", &World::AphelionToggle, nullptr, -1, 0},
-    {"PerihelionToggle", &World::PerihelionToggle, nullptr, -1, 0},
-};
-
-struct NamedDouble {
-  std::string_view name;
-  double World::*field;
-};
-
-const NamedDouble kDoubles[] = {
-    {"GConstant", &World::GConstant},
-    {"GExponent", &World::GExponent},
-    {"Pi", &World::Pi},
-    {"TwinRatio", &World::TwinRatio},
-    {"PlanetDistance", &World::PlanetDistance},
-    {"Aphelion", &World::Aphelion},
-    {"Perihelion", &World::Perihelion},
-    {"MoonAttempts", &World::MoonAttempts},
-    {"VelocityMax", &World::VelocityMax},
-    {"VelocityMin", &World::VelocityMin},
-    {"VelocityRatio", &World::VelocityRatio},
-};
-
-const char* const kArrayNames[] = {"PlanetX",   "PlanetY",       "MomentumX",
-                                   "MomentumY", "PlanetGravity", "PlanetType"};
 
 template <typename... Args>
 std::string say(Args&&... args) {
@@ -57,12 +21,12 @@ std::string say(Args&&... args) {
 }
 
 std::optional<std::string> checkBodies(const World& w) {
-  const BodyDoubles* arrays[] = {&w.PlanetX,   &w.PlanetY,       &w.MomentumX,
-                                 &w.MomentumY, &w.PlanetGravity, &w.PlanetType};
-  for (int a = 0; a < 6; ++a) {
-    const BodyDoubles& arr = *arrays[a];
-    for (int i = 0; i < kBodySlots; ++i)
-      if (!std::isfinite(arr[i])) return say("body value: ", kArrayNames[a], "(", i, ")=", arr[i]);
+  for (const BodyArray& a : kBodyArrays) {
+    if (const auto* doubles = std::get_if<BodyDoubles World::*>(&a.field)) {
+      const BodyDoubles& arr = w.**doubles;
+      for (int i = 0; i < kBodySlots; ++i)
+        if (!std::isfinite(arr[i])) return say("body value: ", a.name, "(", i, ")=", arr[i]);
+    }
   }
   for (int i = 0; i < kBodySlots; ++i)
     if (w.PlanetOff[i] != 0 && w.PlanetOff[i] != 1)
@@ -70,18 +34,27 @@ std::optional<std::string> checkBodies(const World& w) {
   return std::nullopt;
 }
 
+// A counter's value, or nothing for a Double.
+std::optional<long> counterValue(const World& w, const WorldField& field) {
+  if (const auto* f16 = std::get_if<std::int16_t World::*>(&field)) return w.**f16;
+  if (const auto* f32 = std::get_if<std::int32_t World::*>(&field)) return w.**f32;
+  return std::nullopt;
+}
+
 std::optional<std::string> checkScalars(const World& w,
                                         const std::set<std::string, std::less<>>& unchecked) {
-  for (const NamedDouble& d : kDoubles)
-    if (!std::isfinite(w.*d.field)) return say("world value: ", d.name, "=", w.*d.field);
+  for (const WorldVariable& v : kWorldVariables) {
+    if (const auto* d = std::get_if<double World::*>(&v.field))
+      if (!std::isfinite(w.**d)) return say("world value: ", v.name, "=", w.**d);
+  }
   if (w.TotalPlanets < 0 || w.TotalPlanets > kMaxBody)
     return say("count: TotalPlanets=", w.TotalPlanets);
   if (w.SlomoDivisor != 1 && w.SlomoDivisor != 2)
     return say("count: SlomoDivisor=", w.SlomoDivisor);
-  for (const KeptRange& k : kKept) {
-    if (unchecked.count(k.name)) continue;
-    const long v = k.field16 ? w.*k.field16 : w.*k.field32;
-    if (v < k.lo || v > k.hi) return say("counter: ", k.name, "=", v);
+  for (const WorldVariable& k : kWorldVariables) {
+    if (!k.kept || unchecked.count(k.name)) continue;
+    const long v = counterValue(w, k.field).value_or(0);
+    if (v < k.keptLo || v > k.keptHi) return say("counter: ", k.name, "=", v);
   }
   return std::nullopt;
 }
@@ -124,11 +97,11 @@ std::optional<std::string> checkControls(const FormControls& form) {
 }  // namespace
 
 void Invariants::noteSet(std::string_view item, std::string_view value) {
-  for (const KeptRange& k : kKept) {
-    if (k.name != item) continue;
+  for (const WorldVariable& k : kWorldVariables) {
+    if (!k.kept || k.name != item) continue;
     long v = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
-    if (ec != std::errc() || end != value.data() + value.size() || v < k.lo || v > k.hi)
+    if (ec != std::errc() || end != value.data() + value.size() || v < k.keptLo || v > k.keptHi)
       unchecked_.emplace(item);
   }
 }
