@@ -89,6 +89,11 @@ FormControls::FormControls() {
     c->move(l->left, l->top, l->width, l->height);
     if (l->container && *l->container) c->setContainer(find(l->container));
   }
+  for (const Control& c : controls_) design_.push_back(c.state());
+}
+
+void FormControls::restoreDesign() {
+  for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].restore(design_[i]);
 }
 
 Control* FormControls::find(std::string_view name, int index) const {

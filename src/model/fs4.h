@@ -39,11 +39,15 @@ class FormControls {
   const std::deque<Control>& all() const { return controls_; }
   std::deque<Control>& all() { return controls_; }
 
+  // Every control back at its design-time state; observers follow, no handler runs.
+  void restoreDesign();
+
   std::string caption = "SW4";
   Color backColor = 0;
 
  private:
   std::deque<Control> controls_;
+  std::vector<ControlState> design_;  // by position in controls_
   std::map<std::string, Control*, std::less<>> byName_;
   std::map<std::string, ControlArray, std::less<>> arrays_;
   std::deque<std::vector<Control*>> groups_;

@@ -40,12 +40,14 @@ class Sim {
   Hook<bool(const std::string&)> openUrl;  // true once a listener opened the address
   Hook<void(const std::string& title, const std::string& text)> criticalMessage;
   Hook<void()> tickDone;  // the end of every tick, so a view can repaint
+  Hook<void()> newRunDone;  // New has put everything back to the start-up state
 
   bool inTick = false;  // a tick is running (its event processing included)
   // Bumped by whatever writes the world without running a handler (the script driver's hooks),
   // so caches of the gravity pass know to refresh.
   unsigned long outsideEdits = 0;
   bool ended = false;  // "X" was pressed
+  bool newRunPending = false;  // New was asked for inside a tick: it runs when the tick ends
 
  private:
   int widthTwips_ = 15360;

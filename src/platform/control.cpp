@@ -19,13 +19,17 @@ std::string Control::fullName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-void Control::setText(std::string_view t) {
-  if (t == text_) return;
+void Control::storeText(std::string_view t) {
   text_ = t;
   lenient_ = readLenient(text_);
   const auto s = readStrict(text_);
   strictOk_ = s.has_value();
   strictValue_ = s.value_or(0.0);
+}
+
+void Control::setText(std::string_view t) {
+  if (t == text_) return;
+  storeText(t);
   changed(Prop::Text);
   if (kind_ == Kind::TextBox) raise(Event::Change);
 }
@@ -187,6 +191,66 @@ void Control::move(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   changed(Prop::Geometry);
+}
+
+ControlState Control::state() const {
+  return ControlState{.text = text_,
+                      .value = value_,
+                      .min = min_,
+                      .max = max_,
+                      .interval = interval_,
+                      .visible = visible_,
+                      .enabled = enabled_,
+                      .locked = locked_,
+                      .fore = fore_,
+                      .back = back_,
+                      .border = border_,
+                      .fill = fill_,
+                      .left = left_,
+                      .top = top_,
+                      .width = width_,
+                      .height = height_};
+}
+
+void Control::restore(const ControlState& s) {
+  if (s.text != text_) {
+    storeText(s.text);
+    changed(Prop::Text);
+  }
+  // The range before the value, so a bound widget takes the value within it.
+  if (s.min != min_ || s.max != max_) {
+    min_ = s.min;
+    max_ = s.max;
+    changed(Prop::Range);
+  }
+  if (s.value != value_) {
+    value_ = s.value;
+    changed(Prop::Value);
+  }
+  if (s.interval != interval_) {
+    interval_ = s.interval;
+    changed(Prop::Interval);
+  }
+  if (s.visible != visible_) {
+    visible_ = s.visible;
+    changed(Prop::Visible);
+  }
+  if (s.enabled != enabled_) {
+    enabled_ = s.enabled;
+    changed(Prop::Enabled);
+  }
+  if (s.locked != locked_) {
+    locked_ = s.locked;
+    changed(Prop::Locked);
+  }
+  if (s.fore != fore_ || s.back != back_ || s.border != border_ || s.fill != fill_) {
+    fore_ = s.fore;
+    back_ = s.back;
+    border_ = s.border;
+    fill_ = s.fill;
+    changed(Prop::Colors);
+  }
+  move(s.left, s.top, s.width, s.height);
 }
 
 void Control::raise(Event e) {

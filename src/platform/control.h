@@ -28,6 +28,18 @@ inline constexpr int kEventCount = 5;
 // Which property a model change touched; the Qt binding mirrors exactly that.
 enum class Prop { Text, Value, Visible, Enabled, Colors, Geometry, Range, Interval, Locked };
 
+// Every property that handlers and the user can change, as one value.
+struct ControlState {
+  std::string text;
+  int value = 0;
+  int min = 0, max = 32767;
+  int interval = 0;
+  bool visible = true, enabled = true, locked = false;
+  Color fore = 0, back = 0, border = 0, fill = 0;
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const ControlState&) const = default;
+};
+
 // One control of the form: a plain object with the properties of a classic form control and an
 // event hook per event. Setting Value (check box, option button, button, scroll bar) or Text from
 // code raises the control's event exactly as a user's action would.
@@ -117,12 +129,18 @@ class Control {
     if (enabled_) raise(Event::Timer);
   }
 
+  ControlState state() const;
+  // Puts every property back at once, as when the form was loaded: the observers hear of each
+  // property that changes, and no handler runs.
+  void restore(const ControlState& s);
+
   // Listeners told of every property change (the binding, the driver's clock, tests).
   Observers::Handle addObserver(Observers::Listener o) { return observers_.add(std::move(o)); }
   void removeObserver(Observers::Handle h) { observers_.remove(h); }
 
  private:
   void changed(Prop p) { observers_(*this, p); }
+  void storeText(std::string_view t);
   void holdValueToRange();
 
   std::string name_;

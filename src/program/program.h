@@ -12,6 +12,10 @@ class Program : public Sim {
 // The procedures the program itself owns.
 void tick(Sim& sim);     // run by the Ti timer
 void startUp(Sim& sim);  // the window's start-up
+// New: every control at its design-time state, the world zeroed, the generator, the timers and
+// the drawing as at start-up, then the start-up again. Asked for inside a tick (from its event
+// processing), it waits for the tick to end.
+void newRun(Sim& sim);
 void wireStartAndGo(Sim& sim);
 void wireClearingAndSeed(Sim& sim);
 

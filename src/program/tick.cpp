@@ -3,6 +3,7 @@
 
 #include "borders/borders.h"
 #include "model/sim.h"
+#include "platform/fault.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 #include "program/gravity.h"
@@ -32,10 +33,7 @@ std::int16_t watchedBody(const Control& field) {
   return static_cast<std::int16_t>(v);
 }
 
-}  // namespace
-
-void tick(Sim& sim) {
-  if (sim.inTick) return;
+void tickOnce(Sim& sim) {
   TickGuard guard(sim);
   World& w = sim.world;
   Fs4& f = sim.form;
@@ -63,6 +61,19 @@ void tick(Sim& sim) {
   recordsStep(sim);
   gravityPass(sim);
   sim.tickDone();
+}
+
+}  // namespace
+
+void tick(Sim& sim) {
+  if (sim.inTick) return;
+  try {
+    tickOnce(sim);
+  } catch (const Fault&) {
+    if (sim.newRunPending) newRun(sim);
+    throw;
+  }
+  if (sim.newRunPending) newRun(sim);
 }
 
 }  // namespace sw4

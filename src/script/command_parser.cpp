@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "program/program.h"
 #include "script/control_items.h"
 #include "script/items.h"
 #include "script/line_cursor.h"
@@ -142,6 +143,10 @@ std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int l
   if (command == "set") return setCommand(e, c);
   if (command == "print") return printCommand(e, c);
   if (command == "png") return pngCommand(e, c);
+  if (command == "new") {
+    noMore(c, "new");
+    return [&e] { newRun(e.sim()); };
+  }
   throw ScriptError("unknown command " + quoted(command));
 }
 

@@ -108,6 +108,12 @@ const PropertyDef kProperties[] = {
 
 }  // namespace
 
+std::vector<std::string_view> controlPropertyNames() {
+  std::vector<std::string_view> names;
+  for (const PropertyDef& d : kProperties) names.push_back(d.name);
+  return names;
+}
+
 Control& resolveControl(const FormControls& form, std::string_view token) {
   const auto open = token.find('(');
   Control* c = nullptr;

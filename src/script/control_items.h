@@ -1,5 +1,6 @@
 #pragma once
 #include <string_view>
+#include <vector>
 
 #include "model/fs4.h"
 #include "platform/control.h"
@@ -16,5 +17,6 @@ Control& resolveControl(const FormControls& form, std::string_view token);
 // the model's setter, which raises no event; Text, Caption and Value cannot be set (a script
 // types, clicks or scrolls instead).
 Item controlProperty(Control& c, std::string_view property);
+std::vector<std::string_view> controlPropertyNames();
 
 }  // namespace sw4

@@ -69,4 +69,17 @@ Item resolveItem(Sim& sim, std::string_view token) {
   throw ScriptError(quoted(token) + " is a control: name one of its properties");
 }
 
+std::vector<std::string> printableItemNames(const FormControls& form) {
+  std::vector<std::string> names;
+  for (const Control& c : form.all())
+    for (std::string_view p : controlPropertyNames())
+      names.push_back(c.fullName() + "." + std::string(p));
+  for (std::string_view v : worldScalarNames()) names.emplace_back(v);
+  for (std::string_view a : bodyArrayNames())
+    for (int i = 0; i < kBodySlots; ++i)
+      names.push_back(std::string(a) + "(" + std::to_string(i) + ")");
+  for (const char* n : {"DotCount", "W", "H"}) names.emplace_back(n);
+  return names;
+}
+
 }  // namespace sw4

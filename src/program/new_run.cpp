@@ -1,0 +1,28 @@
+// New: back to the state of a program that has just started, without restarting it.
+#include "model/sim.h"
+#include "program/program.h"
+
+namespace sw4 {
+
+void newRun(Sim& sim) {
+  if (sim.inTick) {
+    sim.newRunPending = true;
+    return;
+  }
+  sim.newRunPending = false;
+  // Timers stop first: none fires while the form is put back, and those that run at start-up
+  // begin their period anew.
+  for (Control& c : sim.form.all())
+    if (c.kind() == Kind::Timer) c.setEnabled(false);
+  sim.form.restoreDesign();
+  sim.world = World{};
+  sim.rnd = Rnd{};
+  sim.surface.clear();
+  sim.palette = PaletteMemo{};
+  sim.dots = DotMemo{};
+  ++sim.outsideEdits;  // no event was raised, so the gravity pass would keep its cached rules
+  startUp(sim);
+  sim.newRunDone();
+}
+
+}  // namespace sw4
