@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "model/world_variables.h"
 #include "platform/control.h"
 #include "script/control_items.h"
 #include "script/script_error.h"
@@ -74,10 +75,10 @@ std::vector<std::string> printableItemNames(const FormControls& form) {
   for (const Control& c : form.all())
     for (std::string_view p : controlPropertyNames())
       names.push_back(c.fullName() + "." + std::string(p));
-  for (std::string_view v : worldScalarNames()) names.emplace_back(v);
-  for (std::string_view a : bodyArrayNames())
+  for (const WorldVariable& v : kWorldVariables) names.emplace_back(v.name);
+  for (const BodyArray& a : kBodyArrays)
     for (int i = 0; i < kBodySlots; ++i)
-      names.push_back(std::string(a) + "(" + std::to_string(i) + ")");
+      names.push_back(std::string(a.name) + "(" + std::to_string(i) + ")");
   for (const char* n : {"DotCount", "W", "H"}) names.emplace_back(n);
   return names;
 }

@@ -46,18 +46,6 @@ std::optional<Item> worldScalar(World& w, std::string_view name) {
   return std::nullopt;
 }
 
-std::vector<std::string_view> worldScalarNames() {
-  std::vector<std::string_view> names;
-  for (const ScalarDef& d : kScalars) names.push_back(d.name);
-  return names;
-}
-
-std::vector<std::string_view> bodyArrayNames() {
-  std::vector<std::string_view> names;
-  for (const ArrayDef& d : kArrays) names.push_back(d.name);
-  return names;
-}
-
 bool isBodyArray(std::string_view name) {
   for (const BodyArray& d : kBodyArrays)
     if (d.name == name) return true;

@@ -1,7 +1,6 @@
 #pragma once
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "model/world.h"
 #include "script/item.h"
@@ -10,9 +9,6 @@ namespace sw4 {
 
 // A world variable by its exact name (TotalPlanets, GConstant, ...), or nothing.
 std::optional<Item> worldScalar(World& w, std::string_view name);
-// The names of the world variables and of the body arrays, in table order.
-std::vector<std::string_view> worldScalarNames();
-std::vector<std::string_view> bodyArrayNames();
 // Whether `name` is one of the body arrays (PlanetX, ..., PlanetOff).
 bool isBodyArray(std::string_view name);
 // Element `index` of a body array; ScriptError when the index is outside 0..999.
