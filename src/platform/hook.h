@@ -1,10 +1,11 @@
 #pragma once
 #include <algorithm>
 #include <cstddef>
-#include <deque>
+#include <memory>
 #include <functional>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace sw4 {
 
@@ -22,16 +23,17 @@ class Hook<R(Args...)> {
   using Handle = int;
 
   Handle add(Listener f) {
-    entries_.push_back({++last_, true, std::move(f)});
+    entries_.push_back(std::make_unique<Entry>(Entry{++last_, true, std::move(f)}));
     return last_;
   }
   void remove(Handle h) {
-    for (Entry& e : entries_)
-      if (e.handle == h) e.alive = false;
+    for (auto& e : entries_)
+      if (e->handle == h) e->alive = false;
+    removed_ = true;
     if (depth_ == 0) compact();
   }
   bool empty() const {
-    return std::none_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.alive; });
+    return std::none_of(entries_.begin(), entries_.end(), [](const auto& e) { return e->alive; });
   }
 
   R operator()(Args... args) {
@@ -39,18 +41,18 @@ class Hook<R(Args...)> {
     struct Leave {
       Hook& hook;
       ~Leave() {
-        if (--hook.depth_ == 0) hook.compact();
+        if (--hook.depth_ == 0 && hook.removed_) hook.compact();
       }
     } leave{*this};
     // Listeners added during the call wait for the next one.
     const std::size_t n = entries_.size();
     if constexpr (std::is_same_v<R, bool>) {
       for (std::size_t i = 0; i < n; ++i)
-        if (entries_[i].alive && entries_[i].listener(args...)) return true;
+        if (entries_[i]->alive && entries_[i]->listener(args...)) return true;
       return false;
     } else {
       for (std::size_t i = 0; i < n; ++i)
-        if (entries_[i].alive) entries_[i].listener(args...);
+        if (entries_[i]->alive) entries_[i]->listener(args...);
     }
   }
 
@@ -61,12 +63,14 @@ class Hook<R(Args...)> {
     Listener listener;
   };
   void compact() {
-    std::erase_if(entries_, [](const Entry& e) { return !e.alive; });
+    std::erase_if(entries_, [](const auto& e) { return !e->alive; });
+    removed_ = false;
   }
 
-  std::deque<Entry> entries_;  // a deque: entries stay put while a listener adds one
+  std::vector<std::unique_ptr<Entry>> entries_;  // an entry stays put while a listener adds one
   Handle last_ = 0;
   int depth_ = 0;
+  bool removed_ = false;
 };
 
 }  // namespace sw4
