@@ -1,8 +1,10 @@
 // SW4: the window. Builds the simulation, binds it to Qt and runs the event loop.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
 
+#include "command_line.h"
 #include "program/program.h"
 #include "qt/display_check.h"
 #include "qt/host_hooks.h"
@@ -10,12 +12,16 @@
 #include "qt/qt_theme.h"
 
 int main(int argc, char** argv) {
+  if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
   // Without a display Qt would abort with a long message; say it in one line instead.
   if (!sw4::displayAvailable([](const char* name) { return std::getenv(name); })) {
     std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);
     return 1;
   }
   QApplication app(argc, argv);
+  QCommandLineParser parser;
+  sw4::addOptions(parser);
+  parser.process(app);
   sw4::applyTheme(app);
   sw4::Program sim;
   sw4::MainWindow window(sim);

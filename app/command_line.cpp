@@ -1,0 +1,40 @@
+#include "command_line.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace sw4 {
+
+namespace {
+const QCommandLineOption kHelp({"h", "help"}, "Displays this help and exits.");
+const QCommandLineOption kVersion({"v", "version"}, "Displays the version and exits.");
+}  // namespace
+
+void addOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription("SW4: a real-time two-dimensional gravity simulator.");
+  // Qt's own options are single-dash words (-reverse, -stylesheet): never bundles of -v and -h.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addOption(kHelp);
+  parser.addOption(kVersion);
+}
+
+std::optional<int> answerWithoutWindow(int& argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  addOptions(parser);
+  parser.parse(arguments);
+  if (parser.isSet(kVersion)) {
+    std::printf("sw4 %s\n", SW4_VERSION);
+    return 0;
+  }
+  if (parser.isSet(kHelp)) {
+    // The usage line names the program as it was started: that needs an application object.
+    const QCoreApplication app(argc, argv);
+    std::printf("%s", qPrintable(parser.helpText()));
+    return 0;
+  }
+  return std::nullopt;
+}
+
+}  // namespace sw4
