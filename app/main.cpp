@@ -1,6 +1,8 @@
 // SW4: the window. Builds the simulation, binds it to Qt and runs the event loop.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDirIterator>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +24,11 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   sw4::addOptions(parser);
   parser.process(app);
+  QIcon icon;
+  for (QDirIterator it(":/icons", QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+    icon.addFile(it.next());
+  QApplication::setWindowIcon(icon);
+  QApplication::setDesktopFileName(SW4_APP_ID);
   sw4::applyTheme(app);
   sw4::Program sim;
   sw4::MainWindow window(sim);

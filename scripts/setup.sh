@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what SW4 needs to build, test and take screenshots (Debian 12 packages only).
+# Installs what SW4 needs to build, test, package and take screenshots (Debian 12 packages only).
 # Idempotent: when everything is present it does nothing and says nothing.
 set -euo pipefail
 
@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   clang-format clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
+  dpkg-dev librsvg2-bin desktop-file-utils appstream lintian
 )
 
 missing=()

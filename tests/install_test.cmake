@@ -1,0 +1,41 @@
+# Installs the build under /usr in a staging root (DESTDIR), as the package does, and runs what
+# was staged: sw4's command line with no display at all, and sw4-script on a driver script.
+file(REMOVE_RECURSE ${STAGE})
+set(ENV{DESTDIR} ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr
+  OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
+unset(ENV{DESTDIR})
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${rc}):\n${err}")
+endif()
+
+set(usr ${STAGE}/usr)
+foreach(file share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg share/icons/hicolor/48x48/apps/${APP_ID}.png
+    share/man/man1/sw4.1.gz share/man/man1/sw4-script.1.gz share/doc/sw4/changelog.gz)
+  if(NOT EXISTS ${usr}/${file})
+    message(SEND_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+set(no_display ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+execute_process(COMMAND ${no_display} ${usr}/bin/sw4 --version OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "sw4 ${VERSION}\n")
+  message(SEND_ERROR "sw4 --version: exit status ${rc}, output '${out}'")
+endif()
+execute_process(COMMAND ${no_display} ${usr}/bin/sw4 --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "--version")
+  message(SEND_ERROR "sw4 --help: exit status ${rc}, output '${out}'")
+endif()
+# A Qt option is left for Qt (here: there is no display), not read as -r -e -v -e ...
+execute_process(COMMAND ${no_display} ${usr}/bin/sw4 -reverse OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 1 OR NOT out STREQUAL "")
+  message(SEND_ERROR "sw4 -reverse with no display: exit status ${rc}, output '${out}'")
+endif()
+
+execute_process(COMMAND ${usr}/bin/sw4-script ${SCRIPTS}/driver_text.sw4
+  OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+file(READ ${SCRIPTS}/driver_text.out expected)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL expected)
+  message(SEND_ERROR "sw4-script driver_text.sw4: exit status ${rc}, output differs:\n${out}")
+endif()
