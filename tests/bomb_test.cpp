@@ -14,7 +14,7 @@ constexpr int kX = 3000, kY = 3000;  // on a pixel's first twip
 
 Color dotOf(Sim& sim, int body) {
   sim.surface.clear();
-  Bomb(sim, kX, kY, 1, body, body);
+  Bomb(sim, kX, kY, BombKind::BodyDot, body, body);
   return sim.surface.pixel(kX, kY);
 }
 
@@ -71,11 +71,11 @@ TEST_F(Dots, CachedColoursFollowTheirInputs) {
 
 TEST_F(Dots, SpreadThresholdsAreStrict) {
   sim.world.PlanetGravity[50] = 0.09;
-  for (int k = 0; k < 50; ++k) Bomb(sim, kX, kY, 1, 50, 50);
+  for (int k = 0; k < 50; ++k) Bomb(sim, kX, kY, BombKind::BodyDot, 50, 50);
   EXPECT_EQ(sim.surface.dotCount(), 1);
   sim.surface.clear();
   sim.world.PlanetGravity[50] = 3;  // spread 12: dots scatter over neighbouring pixels
-  for (int k = 0; k < 50; ++k) Bomb(sim, kX, kY, 1, 50, 50);
+  for (int k = 0; k < 50; ++k) Bomb(sim, kX, kY, BombKind::BodyDot, 50, 50);
   EXPECT_GT(sim.surface.dotCount(), 1);
 }
 
@@ -87,14 +87,14 @@ TEST_F(Dots, OddInputsStillDraw) {
   sim.form.TXw(1).setText("");
   sim.form.ChCol.setValue(0);
   EXPECT_NE(dotOf(sim, 50), sim.surface.background());
-  Bomb(sim, 40000, 100, 1, 50, 50);  // beyond the 16-bit range: nothing, no fault
-  Bomb(sim, 100, 100, 1, 5000, 5000);
+  Bomb(sim, 40000, 100, BombKind::BodyDot, 50, 50);  // beyond the 16-bit range: nothing, no fault
+  Bomb(sim, 100, 100, BombKind::BodyDot, 5000, 5000);
 }
 
 TEST_F(Dots, DarkMatterMarksFollowTheCount) {
-  Bomb(sim, kX, kY, 5, 10, 0);
+  Bomb(sim, kX, kY, BombKind::DarkMatterMark, 10, 0);
   EXPECT_EQ(sim.surface.dotCount(), 0);
-  Bomb(sim, kX, kY, 5, 10, 1);
+  Bomb(sim, kX, kY, BombKind::DarkMatterMark, 10, 1);
   EXPECT_EQ(sim.surface.dotCount(), 1);
   EXPECT_EQ(sim.surface.pixel(kX, kY), rgb(6, 214, 133));
 }
@@ -127,12 +127,13 @@ struct Pictures : Dots {};
 
 TEST_F(Pictures, SparkSpreadFollowsTheTypesOfThePair) {
   // Between two giants the factor is 19: dots within -133..132 twips, about 9 pixels a side.
-  for (int k = 0; k < 300; ++k) Bomb(sim, 7500, 5700, 2, 1, 2);
+  for (int k = 0; k < 300; ++k) Bomb(sim, 7500, 5700, BombKind::Sparks, 1, 2);
   Box giants = drawnBox(sim.surface);
   EXPECT_GE(giants.width(), 16);
   EXPECT_LE(giants.width(), 19);
   sim.surface.clear();
-  for (int k = 0; k < 300; ++k) Bomb(sim, 7500, 5700, 2, 160, 170);  // asteroids: 28 twips
+  for (int k = 0; k < 300; ++k)
+    Bomb(sim, 7500, 5700, BombKind::Sparks, 160, 170);  // asteroids: 28 twips
   Box asteroids = drawnBox(sim.surface);
   EXPECT_GE(asteroids.width(), 3);
   EXPECT_LE(asteroids.width(), 5);
@@ -140,7 +141,7 @@ TEST_F(Pictures, SparkSpreadFollowsTheTypesOfThePair) {
 
 TEST_F(Pictures, SparksWithTheSunTakeSunColours) {
   sim.world.PlanetType[0] = 0;
-  for (int k = 0; k < 50; ++k) Bomb(sim, 7500, 5700, 2, 0, 5);
+  for (int k = 0; k < 50; ++k) Bomb(sim, 7500, 5700, BombKind::Sparks, 0, 5);
   const std::uint32_t bg = Surface::toWord(sim.surface.background());
   for (int i = 0; i < sim.surface.widthPixels() * sim.surface.heightPixels(); ++i) {
     const std::uint32_t p = sim.surface.data()[i];
@@ -152,23 +153,24 @@ TEST_F(Pictures, SparksWithTheSunTakeSunColours) {
 }
 
 TEST_F(Pictures, BurstsCloudsAndDarkMatterScatterAsFarAsTheirSpread) {
-  for (int k = 0; k < 40; ++k) Bomb(sim, 7500, 5700, 4, 5, 6);  // 12 dots, 120 twips
+  for (int k = 0; k < 40; ++k)
+    Bomb(sim, 7500, 5700, BombKind::MergeBurst, 5, 6);  // 12 dots, 120 twips
   EXPECT_LE(drawnBox(sim.surface).width(), 17);
   EXPECT_GE(drawnBox(sim.surface).width(), 14);
   sim.surface.clear();
-  Bomb(sim, 7500, 5700, 6, 5, 30);  // 55 dots, 250 twips
+  Bomb(sim, 7500, 5700, BombKind::MoonAttemptCloud, 5, 30);  // 55 dots, 250 twips
   EXPECT_LE(drawnBox(sim.surface).width(), 34);
   EXPECT_GT(sim.surface.dotCount(), 30);
   sim.surface.clear();
-  Bomb(sim, 7500, 5700, 5, 180, 30);  // 30 dots, 100 twips
+  Bomb(sim, 7500, 5700, BombKind::DarkMatterMark, 180, 30);  // 30 dots, 100 twips
   EXPECT_LE(drawnBox(sim.surface).width(), 14);
 }
 
 TEST_F(Pictures, TagHaloOnlyWhileTheSunIsFree) {
-  Bomb(sim, 7500, 5700, 0, 3, 3);
+  Bomb(sim, 7500, 5700, BombKind::TagHalo, 3, 3);
   EXPECT_EQ(sim.surface.dotCount(), 0);
   sim.form.CHsol.setValue(0);
-  Bomb(sim, 7500, 5700, 0, 3, 3);
+  Bomb(sim, 7500, 5700, BombKind::TagHalo, 3, 3);
   EXPECT_EQ(sim.surface.dotCount(), 1);
 }
 
@@ -178,8 +180,8 @@ TEST_F(Pictures, SameSeedSamePicture) {
   sim.rnd.seed(99);
   other.rnd.seed(99);
   for (int kind = 0; kind <= 6; ++kind) {
-    Bomb(sim, 7000, 5000, kind, 7, 30);
-    Bomb(other, 7000, 5000, kind, 7, 30);
+    Bomb(sim, 7000, 5000, static_cast<BombKind>(kind), 7, 30);
+    Bomb(other, 7000, 5000, static_cast<BombKind>(kind), 7, 30);
   }
   EXPECT_EQ(std::vector<std::uint32_t>(sim.surface.data(), sim.surface.data() + 1024 * 768),
             std::vector<std::uint32_t>(other.surface.data(), other.surface.data() + 1024 * 768));

@@ -2,6 +2,7 @@
 #include "borders/borders.h"
 
 #include "borders/field_edges.h"
+#include "model/options.h"
 #include "model/sim.h"
 #include "platform/readings.h"
 
@@ -84,28 +85,31 @@ void die(Sim& sim, int i) {
 
 void borderStep(Sim& sim, int i) {
   if (!isBody(i)) return;
-  const ControlArray& o = sim.form.Och;
-  if (o(2).selected() || o(0).selected()) {
-    wrap(sim, i);
-  } else if (o(1).selected()) {
-    bounce(sim, i, 1.0);
-  } else if (o(3).selected()) {
-    bounce(sim, i, 0.5);
-  } else if (o(4).selected()) {
-    slide(sim, i);
-  } else if (o(5).selected()) {
-    fourDim(sim, i);
-  } else if (o(6).selected()) {
-    chaos(sim, i);
-  } else if (o(7).selected()) {
-    die(sim, i);
+  const std::optional<BorderBehaviour> b = selectedBorder(sim.form);
+  if (!b) return;
+  switch (*b) {
+    case BorderBehaviour::Wrap:
+    case BorderBehaviour::Slomo:
+      return wrap(sim, i);
+    case BorderBehaviour::Wall:
+      return bounce(sim, i, 1.0);
+    case BorderBehaviour::Comet:
+      return bounce(sim, i, 0.5);
+    case BorderBehaviour::Edge:
+      return slide(sim, i);
+    case BorderBehaviour::FourDim:
+      return fourDim(sim, i);
+    case BorderBehaviour::Chaos:
+      return chaos(sim, i);
+    case BorderBehaviour::Die:
+      return die(sim, i);
   }
 }
 
 void wireBorders(Sim& sim) {
   for (Control* c : sim.form.Och.members()) {
-    const int k = c->index();
-    c->on(Event::Click, [&sim, k] { sim.world.SlomoDivisor = k == 0 ? 2 : 1; });
+    const bool slomo = c == &option(sim.form, BorderBehaviour::Slomo);
+    c->on(Event::Click, [&sim, slomo] { sim.world.SlomoDivisor = slomo ? 2 : 1; });
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "borders/borders.h"
 #include "drawing/drawing.h"
+#include "model/options.h"
 #include "model/sim.h"
 #include "moons/moons.h"
 #include "observation/observation.h"
@@ -48,7 +49,7 @@ void plainReplacement(Sim& sim, int i) {
       w.MomentumX[i] = -w.MomentumX[i];
       w.MomentumY[i] = -w.MomentumY[i];
     }
-  } else if (f.Och(5).selected() || f.Och(3).selected()) {
+  } else if (selected(f, BorderBehaviour::FourDim) || selected(f, BorderBehaviour::Comet)) {
     w.PlanetX[i] = Int((H - 900) * rnd.next()) + 900;  // from the height, as the "Edge" slide
     w.PlanetY[i] = Int((H - 300) * rnd.next());
   } else {
@@ -64,7 +65,7 @@ void moonAttempt(Sim& sim, int i, Mode m) {
   } else {
     Moonify(sim, i);
   }
-  Bomb(sim, drawPos(w.PlanetX[i]), drawPos(w.PlanetY[i]), 6, i, 30);
+  Bomb(sim, drawPos(w.PlanetX[i]), drawPos(w.PlanetY[i]), BombKind::MoonAttemptCloud, i, 30);
   w.MoonAttempts = w.MoonAttempts + 1;
   if (w.MoonAttempts > 1000000) w.MoonAttempts = w.MoonAttempts - 1000000 + 0.1;
   sim.form.Lapollo.setCaption(formatG(w.MoonAttempts));
@@ -117,7 +118,7 @@ void RandomMo(Sim& sim, int i) {
 void Newton(Sim& sim, int i) {
   if (!isBody(i)) return;
   World& w = sim.world;
-  if (sim.form.Och(7).selected()) {
+  if (selected(sim.form, BorderBehaviour::Die)) {
     w.MomentumX[i] = 0;
     w.MomentumY[i] = 0;
     w.PlanetOff[i] = 1;

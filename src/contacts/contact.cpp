@@ -5,6 +5,7 @@
 #include "borders/borders.h"
 #include "contacts/contacts.h"
 #include "drawing/drawing.h"
+#include "model/options.h"
 #include "model/sim.h"
 #include "platform/readings.h"
 
@@ -16,7 +17,7 @@ double finiteOr(double v, double fallback) {
   return std::isfinite(v) ? v : fallback;
 }
 
-void drawAt(Sim& sim, int b, int kind, int first, int second) {
+void drawAt(Sim& sim, int b, BombKind kind, int first, int second) {
   Bomb(sim, drawPos(sim.world.PlanetX[b]), drawPos(sim.world.PlanetY[b]), kind, first, second);
 }
 
@@ -24,7 +25,7 @@ void crustContact(Sim& sim, int a, int b) {
   World& w = sim.world;
   const double kx = Int(sim.rnd.next() * static_cast<double>(w.CrustSpan)) - w.CrustVolatility;
   const double ky = Int(sim.rnd.next() * static_cast<double>(w.CrustSpan)) - w.CrustVolatility;
-  drawAt(sim, b, 2, a, b);
+  drawAt(sim, b, BombKind::Sparks, a, b);
   w.MomentumX[b] = finiteOr(w.MomentumX[b] + kx, w.MomentumX[b]);
   w.MomentumX[a] = finiteOr(w.MomentumX[a] - kx, w.MomentumX[a]);
   w.MomentumY[b] = finiteOr(w.MomentumY[b] + ky, w.MomentumY[b]);
@@ -33,7 +34,7 @@ void crustContact(Sim& sim, int a, int b) {
 
 void merge(Sim& sim, int a, int b, double px, double py) {
   World& w = sim.world;
-  drawAt(sim, b, 4, a, b);
+  drawAt(sim, b, BombKind::MergeBurst, a, b);
   const bool bSurvives = w.PlanetGravity[b] > w.PlanetGravity[a];
   const int s = bSurvives ? b : a;
   const int l = bSurvives ? a : b;
@@ -62,14 +63,14 @@ void bond(Sim& sim, int a, int b, double wA, double wB, double px, double py) {
     w.PlanetX[a] = w.PlanetX[b];
     w.PlanetY[a] = w.PlanetY[b];
   }
-  drawAt(sim, b, 3, a, b);
+  drawAt(sim, b, BombKind::BondMark, a, b);
   if (b == 0 && a != 0) {
     Newton(sim, a);
-    drawAt(sim, b, 4, a, b);
+    drawAt(sim, b, BombKind::MergeBurst, a, b);
   }
   if (a == 0 && b != 0) {
     Newton(sim, b);
-    drawAt(sim, b, 4, a, b);
+    drawAt(sim, b, BombKind::MergeBurst, a, b);
   }
 }
 
@@ -84,11 +85,13 @@ void coreContact(Sim& sim, int a, int b) {
   double py = wA * w.MomentumY[a] + wB * w.MomentumY[b];
   if (!std::isfinite(px)) px = w.MomentumX[a] / 2 + w.MomentumX[b] / 2;
   if (!std::isfinite(py)) py = w.MomentumY[a] / 2 + w.MomentumY[b] / 2;
-  const Fs4& f = sim.form;
-  if (f.OpCollide(0).selected()) {
-    merge(sim, a, b, px, py);
-  } else if (f.OpCollide(1).selected()) {
-    bond(sim, a, b, wA, wB, px, py);
+  switch (selectedCollision(sim.form)) {
+    case CollisionMode::Merge:
+      return merge(sim, a, b, px, py);
+    case CollisionMode::Bond:
+      return bond(sim, a, b, wA, wB, px, py);
+    case CollisionMode::Ignor:
+      return;
   }
 }
 

@@ -19,18 +19,18 @@ Color packClamped(Rgb c) {
   return rgb(std::clamp(c.r, 0, 255), std::clamp(c.g, 0, 255), std::clamp(c.b, 0, 255));
 }
 
-// The base colour of kinds 0 and 2 to 6; its random draws come first.
-Rgb baseColour(Sim& sim, int kind, int first, int second, const Shades& sh) {
+// The base colour of every kind but the body dot; its random draws come first.
+Rgb baseColour(Sim& sim, BombKind kind, int first, int second, const Shades& sh) {
   const World& w = sim.world;
   Rnd& rnd = sim.rnd;
   const int S = sh.S, Wd = sh.Wd;
   const bool sunInvolved = first == 0 || second == 0;
   Rgb c;
   switch (kind) {
-    case 0:
+    case BombKind::TagHalo:
       c = {255, 191, 127};
       break;
-    case 2:
+    case BombKind::Sparks:
       c.r = 6 * second + 6 * first;
       c.b = 255 - 3 * first;
       c.g = ci(Int(rnd.next() * 60.0) - 2 * second);
@@ -40,7 +40,7 @@ Rgb baseColour(Sim& sim, int kind, int first, int second, const Shades& sh) {
         c.g = ci(Int(rnd.next() * 30.0) + 200);
       }
       break;
-    case 3: {
+    case BombKind::BondMark: {
       c = {S + 50, ci(S / 2.0 + 50), ci(150 - S / 2.0)};
       const double type = w.PlanetType[first];
       if (type == 3) c = {ci(100 - S / 3.0), S + 40, 63};
@@ -48,14 +48,14 @@ Rgb baseColour(Sim& sim, int kind, int first, int second, const Shades& sh) {
       if (type == 1) c.r = ci(255 - S / 2.0);
       break;
     }
-    case 4:
+    case BombKind::MergeBurst:
       c = {255, ci(rnd.next() * 150.0 + 50), 0};
       if (sunInvolved) {
         c.b = 128;
         c.g += 50;
       }
       break;
-    case 5: {
+    case BombKind::DarkMatterMark: {
       const int tp = w.TotalPlanets;
       const double share = tp == 0 ? 0.0 : static_cast<double>(first) / tp;
       c = {ci(share * 120), 0, ci(std::sin(share) * 100 + 128)};
@@ -63,8 +63,10 @@ Rgb baseColour(Sim& sim, int kind, int first, int second, const Shades& sh) {
       if (second > 10) c.g = 128, c.r = 0;
       break;
     }
-    case 6:
+    case BombKind::MoonAttemptCloud:
       c = {140, 0, ci(rnd.next() * 150.0 + 100)};
+      break;
+    case BombKind::BodyDot:
       break;
   }
   return c;
@@ -78,9 +80,9 @@ int drawPos(double x) {
   return floorToInt(x);
 }
 
-void Bomb(Sim& sim, int x, int y, int kind, int first, int second) {
-  if (!isBody(first) || !isBody(second) || kind < 0 || kind > 6) return;
-  if (kind == 1) {
+void Bomb(Sim& sim, int x, int y, BombKind kind, int first, int second) {
+  if (!isBody(first) || !isBody(second)) return;
+  if (kind == BombKind::BodyDot) {
     DotStyle s =
         dotStyleOf(sim, first, sim.form.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1);
     s.x = x;
@@ -98,7 +100,7 @@ void Bomb(Sim& sim, int x, int y, int kind, int first, int second) {
   const bool sunInvolved = first == 0 || second == 0;
 
   switch (kind) {
-    case 0: {
+    case BombKind::TagHalo: {
       const int s = std::clamp(ci(w.PlanetGravity[0] / 20), 30, 199);
       const int dx = dotOffset(rnd, s);
       const int dy = dotOffset(rnd, s);
@@ -109,7 +111,7 @@ void Bomb(Sim& sim, int x, int y, int kind, int first, int second) {
       }
       return;
     }
-    case 2: {
+    case BombKind::Sparks: {
       const int s = 7 * C;
       for (int i = 0; i < 10; ++i) {
         const int dx = dotOffset(rnd, s);
@@ -121,10 +123,10 @@ void Bomb(Sim& sim, int x, int y, int kind, int first, int second) {
     }
     default: {
       int s = 0, dots = 0;
-      if (kind == 3) s = 2 * C, dots = 3;
-      if (kind == 4) s = sunInvolved ? 220 : 120, dots = sunInvolved ? 5 : 12;
-      if (kind == 5) s = second > 10 ? 100 : 0, dots = second;
-      if (kind == 6) s = 250, dots = 55;
+      if (kind == BombKind::BondMark) s = 2 * C, dots = 3;
+      if (kind == BombKind::MergeBurst) s = sunInvolved ? 220 : 120, dots = sunInvolved ? 5 : 12;
+      if (kind == BombKind::DarkMatterMark) s = second > 10 ? 100 : 0, dots = second;
+      if (kind == BombKind::MoonAttemptCloud) s = 250, dots = 55;
       for (int i = 0; i < dots; ++i) {
         const int dx = dotOffset(rnd, s);
         const int dy = dotOffset(rnd, s);

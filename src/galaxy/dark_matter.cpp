@@ -44,7 +44,7 @@ void placeRing(Sim& sim, const Range& r) {
     w.PlanetY[i] = sim.H() / 2.0f + std::cos(theta) * D;
     w.MomentumX[i] = -(std::sin(phi) * V);
     w.MomentumY[i] = -(std::cos(phi) * V);
-    Bomb(sim, drawPos(w.PlanetX[i]), drawPos(w.PlanetY[i]), 5, i, 30);
+    Bomb(sim, drawPos(w.PlanetX[i]), drawPos(w.PlanetY[i]), BombKind::DarkMatterMark, i, 30);
     w.PlanetOff[i] = 0;
   }
 }

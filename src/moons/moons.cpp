@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/options.h"
 #include "model/sim.h"
 #include "platform/readings.h"
 
@@ -42,7 +43,7 @@ void firstAttempt(Sim& sim, Control& box, void (*attempt)(Sim&, int)) {
     f.Text8.setVisible(true);
     f.Lapollo.setVisible(true);
     attempt(sim, sim.world.TotalPlanets);
-    f.Och(5).setValue(1);
+    option(f, BorderBehaviour::FourDim).setValue(1);
   } else {
     f.Text8.setVisible(false);
     f.Lapollo.setVisible(false);
@@ -83,7 +84,7 @@ void Moonify(Sim& sim, int m) {
   const int p = parentDraw(rnd);
   const double rad = f.Text1.lenient();
   const int q = CIntSaturated(f.Text8.lenient());
-  if (f.OpCollide(1).selected()) f.OpCollide(2).setValue(1);
+  if (selected(f, CollisionMode::Bond)) option(f, CollisionMode::Ignor).setValue(1);
   const long q2 = 2L * q;
   Candidate c;
   c.x = w.PlanetX[p] - rad + rnd.next() * rad;

@@ -139,7 +139,7 @@ void gravityPass(Sim& sim) {
       }
       if (rules.darkMarks && b > 0 && rules.darkFrom < b) {
         sim.rnd = rnd;
-        Bomb(sim, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), 5, b, 1);
+        Bomb(sim, drawPos(w.PlanetX[b]), drawPos(w.PlanetY[b]), BombKind::DarkMatterMark, b, 1);
         rnd = sim.rnd;
       }
     }
@@ -159,7 +159,8 @@ void gravityPass(Sim& sim) {
           w.MomentumY[a] = my;
         }
       }
-      if (a == w.TagPlanet) Bomb(sim, drawPos(w.PlanetX[a]), drawPos(w.PlanetY[a]), 0, a, a);
+      if (a == w.TagPlanet)
+        Bomb(sim, drawPos(w.PlanetX[a]), drawPos(w.PlanetY[a]), BombKind::TagHalo, a, a);
     }
   }
 }
