@@ -66,11 +66,33 @@ FormControls::FormControls() {
     c.setBorderColor(d->border);
     c.setFillColor(d->fill);
     c.setValue(d->value);  // no handler is attached yet, so nothing runs
+    c.move(d->place.left, d->place.top, d->place.width, d->place.height);
+    c.setAnchor(d->place.anchor);
+    const auto id = static_cast<std::size_t>(d->id);
     if (d->index < 0) {
       byName_[d->name] = &c;
+      single_[id] = &c;
     } else {
-      arrays_[d->name].add(&c);
+      ControlArray& arr = arrays_[d->name];
+      arr.add(&c);
+      arrayOf_[id] = &arr;
     }
+  }
+  // Containers and captions name controls that may come later in the list.
+  for (const ControlDecl* d = table.begin; d != table.end; ++d) {
+    Control& self = control(d->id, d->index);
+    if (d->place.container != ControlId::None) self.setContainer(&control(d->place.container));
+    if (d->captions == ControlId::None) continue;
+    std::vector<Control*> targets;
+    if (Control* one = single_[static_cast<std::size_t>(d->captions)]) {
+      targets.push_back(one);
+    } else if (d->index >= 0) {
+      targets.push_back(&array(d->captions)(d->index));
+    } else {
+      for (Control* m : array(d->captions).members())
+        if (m) targets.push_back(m);
+    }
+    captionLinks_.emplace_back(&self, std::move(targets));
   }
   // Option buttons of one array form one group.
   for (auto& [name, arr] : arrays_) {
@@ -78,16 +100,9 @@ FormControls::FormControls() {
     const Control* first = arr.members()[arr.lowest()];
     if (first->kind() != Kind::OptionButton) continue;
     auto& group = groups_.emplace_back();
-    for (Control* c : arr.members())
-      if (c) group.push_back(c);
-    for (Control* c : group) c->setGroup(&group);
-  }
-  const LayoutTable layout = layoutDeclarations();
-  for (const LayoutDecl* l = layout.begin; l != layout.end; ++l) {
-    Control* c = find(l->name, l->index);
-    if (!c) continue;
-    c->move(l->left, l->top, l->width, l->height);
-    if (l->container && *l->container) c->setContainer(find(l->container));
+    for (Control* m : arr.members())
+      if (m) group.push_back(m);
+    for (Control* m : group) m->setGroup(&group);
   }
   for (const Control& c : controls_) design_.push_back(c.state());
 }
@@ -119,82 +134,32 @@ ControlArray& FormControls::array(std::string_view name) {
   return it->second;
 }
 
+Control& FormControls::control(ControlId id, int index) const {
+  const auto i = static_cast<std::size_t>(id);
+  if (i >= single_.size()) throw std::out_of_range("no control");
+  if (index < 0 && single_[i]) return *single_[i];
+  const ControlArray* arr = arrayOf_[i];
+  if (!arr || index < 0 || index > arr->highest() || !arr->members()[index])
+    throw std::out_of_range("no control " + std::to_string(index) + " in that array");
+  return *arr->members()[index];
+}
+
+ControlArray& FormControls::array(ControlId id) const {
+  ControlArray* arr = arrayOf_[static_cast<std::size_t>(id)];
+  if (!arr) throw std::out_of_range("no control array");
+  return *arr;
+}
+
 Fs4::Fs4()
-    : TXg(array("TXg")),
-      TXw(array("TXw")),
-      TXn(get("TXn")),
-      TxTconstant(get("TxTconstant")),
-      TXt(get("TXt")),
-      TXran(get("TXran")),
-      TXref(get("TXref")),
-      TXspibi(get("TXspibi")),
-      TXTdec(get("TXTdec")),
-      Text1(get("Text1")),
-      Text2(get("Text2")),
-      Text3(get("Text3")),
-      Text4(get("Text4")),
-      Text5(get("Text5")),
-      Text6(get("Text6")),
-      Text7(get("Text7")),
-      Text8(get("Text8")),
-      Text9(get("Text9")),
-      Text10(get("Text10")),
-      Text11(get("Text11")),
-      TXTOden(get("TXTOden")),
-      TxTyp(get("TxTyp")),
-      TXTp(array("TXTp")),
-      Hsp(array("Hsp")),
-      Label6(array("Label6")),
-      La(array("La")),
-      Opadd(array("Opadd")),
-      Qui(get("Qui")),
-      Chon(get("Chon")),
-      ChLim(get("ChLim")),
-      Label7(get("Label7")),
-      Label8(get("Label8")),
-      Label9(get("Label9")),
-      LaVmax(get("LaVmax")),
-      LaVmin(get("LaVmin")),
-      LaVnow(get("LaVnow")),
-      LavPer(get("LavPer")),
-      CHsol(get("CHsol")),
-      CHgod(get("CHgod")),
-      CHr(get("CHr")),
-      CHran(get("CHran")),
-      ChCol(get("ChCol")),
-      ChSpi(get("ChSpi")),
-      ChGal(get("ChGal")),
-      Ch2(get("Ch2")),
-      ChCir(get("ChCir")),
-      Check1(get("Check1")),
-      ChA(get("ChA")),
-      Chperf(get("Chperf")),
-      CHall(get("CHall")),
-      Chdark(get("Chdark")),
-      CHLun(get("CHLun")),
-      ChMoon(get("ChMoon")),
-      Och(array("Och")),
-      OpCollide(array("OpCollide")),
-      Command1(get("Command1")),
-      Command2(get("Command2")),
-      Command4(get("Command4")),
-      Command5(get("Command5")),
-      CDstar(get("CDstar")),
-      CDwww(get("CDwww")),
-      CDp(array("CDp")),
-      Label11(get("Label11")),
-      Label12(get("Label12")),
-      Lapollo(get("Lapollo")),
-      Frame2(get("Frame2")),
-      Frame6(get("Frame6")),
-      Frame7(get("Frame7")),
-      Frame8(get("Frame8")),
-      ImSun(get("ImSun")),
-      ImMoon(get("ImMoon")),
-      Shark(get("Shark")),
-      Ti(get("Ti")),
-      Tr(get("Tr")),
-      Tiball(get("Tiball")),
-      TiF(get("TiF")) {}
+    : FormControls()
+#define SW4_CONTROL(Name, ...) , Name(control(ControlId::Name))
+#define SW4_ARRAY(Name, ...) , Name(array(ControlId::Name))
+#define SW4_ITEM(...)
+#include "model/fs4_controls.def"
+#undef SW4_CONTROL
+#undef SW4_ARRAY
+#undef SW4_ITEM
+{
+}
 
 }  // namespace sw4

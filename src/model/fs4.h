@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <deque>
 #include <map>
 #include <memory>
@@ -6,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/control_table.h"
 #include "platform/control.h"
 
 namespace sw4 {
@@ -24,8 +26,12 @@ class ControlArray {
   std::vector<Control*> members_;  // by index; gaps are null
 };
 
+// The window's design size in twips (1024 x 768 pixels): every control's place is given for it.
+inline constexpr int kDesignWidthTwips = 15360;
+inline constexpr int kDesignHeightTwips = 11520;
+
 // The window "SW4" as a model: every control with its design-time state, created from the
-// declaration tables, and named handles for the code that uses them.
+// declaration list.
 class FormControls {
  public:
   FormControls();
@@ -36,8 +42,15 @@ class FormControls {
   Control* find(std::string_view name, int index = -1) const;
   Control& get(std::string_view name, int index = -1) const;  // throws std::out_of_range
   ControlArray& array(std::string_view name);
+  // Lookup by declared id; throws std::out_of_range for an index the array does not have.
+  Control& control(ControlId id, int index = -1) const;
+  ControlArray& array(ControlId id) const;
   const std::deque<Control>& all() const { return controls_; }
   std::deque<Control>& all() { return controls_; }
+  // Every caption of the layout with the controls it captions.
+  const std::vector<std::pair<Control*, std::vector<Control*>>>& captionLinks() const {
+    return captionLinks_;
+  }
 
   // Every control back at its design-time state; observers follow, no handler runs.
   void restoreDesign();
@@ -50,35 +63,24 @@ class FormControls {
   std::vector<ControlState> design_;  // by position in controls_
   std::map<std::string, Control*, std::less<>> byName_;
   std::map<std::string, ControlArray, std::less<>> arrays_;
+  std::array<Control*, kControlIds> single_{};
+  std::array<ControlArray*, kControlIds> arrayOf_{};
   std::deque<std::vector<Control*>> groups_;
+  std::vector<std::pair<Control*, std::vector<Control*>>> captionLinks_;
 };
 
+// The form with a named member for every control and control array of fs4_controls.def.
 class Fs4 : public FormControls {
  public:
   Fs4();
 
-  // General parameter fields
-  ControlArray &TXg, &TXw;
-  Control &TXn, &TxTconstant, &TXt, &TXran, &TXref, &TXspibi, &TXTdec;
-  Control &Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10, &Text11;
-  // Inspector and records
-  Control &TXTOden, &TxTyp;
-  ControlArray &TXTp, &Hsp, &Label6, &La, &Opadd;
-  Control &Qui, &Chon, &ChLim, &Label7, &Label8, &Label9, &LaVmax, &LaVmin, &LaVnow, &LavPer;
-  // Check boxes
-  Control &CHsol, &CHgod, &CHr, &CHran, &ChCol, &ChSpi, &ChGal, &Ch2, &ChCir, &Check1, &ChA;
-  Control &Chperf, &CHall, &Chdark, &CHLun, &ChMoon;
-  // Option groups
-  ControlArray &Och, &OpCollide;
-  // Buttons
-  Control &Command1, &Command2, &Command4, &Command5, &CDstar, &CDwww;
-  ControlArray& CDp;
-  // Labels, frames, pictures, shape
-  Control &Label11, &Label12, &Lapollo;
-  Control &Frame2, &Frame6, &Frame7, &Frame8;
-  Control &ImSun, &ImMoon, &Shark;
-  // Timers
-  Control &Ti, &Tr, &Tiball, &TiF;
+#define SW4_CONTROL(Name, ...) Control& Name;
+#define SW4_ARRAY(Name, ...) ControlArray& Name;
+#define SW4_ITEM(...)
+#include "model/fs4_controls.def"
+#undef SW4_CONTROL
+#undef SW4_ARRAY
+#undef SW4_ITEM
 };
 
 }  // namespace sw4

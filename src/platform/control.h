@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,21 @@ enum class Kind {
 };
 enum class Event { Click, Change, DblClick, LostFocus, Timer };
 inline constexpr int kEventCount = 5;
+
+// The edges of the window a control placed on it keeps its design distance to, when the window
+// is not at its design size. Only the window's view moves it: its geometry here stays as
+// designed. Controls inside a frame move with the frame.
+enum class Anchor : std::uint8_t {
+  TopLeft,
+  Top,  // the top edge, and centred as at design
+  TopRight,
+  BottomLeft,
+  BottomRight,
+  LeftStack,       // top-left, one of the frames stacked down the left edge: in a window too low
+                   // for them, the lower ones continue in a further column
+  Shrinking,       // top-left; in a window narrower than design these share the missing width
+  AfterShrinking,  // top-left; moves left by the width the shrinking ones give up
+};
 
 // Which property a model change touched; the Qt binding mirrors exactly that.
 enum class Prop { Text, Value, Visible, Enabled, Colors, Geometry, Range, Interval, Locked };
@@ -115,6 +131,8 @@ class Control {
 
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(std::string_view t) { toolTip_ = t; }
+  Anchor anchor() const { return anchor_; }
+  void setAnchor(Anchor a) { anchor_ = a; }
   Control* container() const { return container_; }
   void setContainer(Control* c) { container_ = c; }
   std::vector<Control*>* group() const { return group_; }
@@ -157,6 +175,7 @@ class Control {
   bool visible_ = true, enabled_ = true, locked_ = false;
   Color fore_ = 0, back_ = 0, border_ = 0, fill_ = 0;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  Anchor anchor_ = Anchor::TopLeft;
   Control* container_ = nullptr;
   std::vector<Control*>* group_ = nullptr;
   std::array<Handler, kEventCount> handlers_;

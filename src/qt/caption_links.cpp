@@ -1,29 +1,13 @@
 #include "qt/caption_links.h"
 
-#include <string_view>
-
 #include "model/fs4.h"
 
 namespace sw4 {
 
-namespace {
-
-constexpr std::string_view kPrefix = "Cap";
-
-}  // namespace
-
 CaptionLinks::CaptionLinks(FormControls& form) {
-  for (Control& cap : form.all()) {
-    const std::string_view name = cap.name();
-    if (name.size() <= kPrefix.size() || name.substr(0, kPrefix.size()) != kPrefix) continue;
-    const std::string_view targetName = name.substr(kPrefix.size());
-    for (Control& t : form.all()) {
-      if (t.name() != targetName) continue;
-      if (t.index() == cap.index() || (cap.index() < 0 && t.index() >= 0)) {
-        captions_[&t].push_back(&cap);
-        targets_[&cap].push_back(&t);
-      }
-    }
+  for (const auto& [cap, targets] : form.captionLinks()) {
+    for (Control* t : targets) captions_[t].push_back(cap);
+    targets_[cap] = targets;
   }
 }
 

@@ -7,9 +7,8 @@ namespace sw4 {
 class Control;
 class FormControls;
 
-// Captions added by the layout are named "Cap" + the name of the control they caption, with the
-// same index ("CapTXg"(3) captions "TXg"(3)); a caption without an index over an array
-// ("CapCDp") captions the whole array. A caption is shown while any control it captions is.
+// The captions the layout adds (each declared with what it captions): a caption is shown while
+// any control it captions is.
 class CaptionLinks {
  public:
   explicit CaptionLinks(FormControls& form);

@@ -4,6 +4,8 @@
 #include <limits>
 #include <span>
 
+#include "model/control_table.h"
+
 namespace sw4 {
 
 enum class PresetTarget {
@@ -13,7 +15,7 @@ enum class PresetTarget {
 };
 
 struct PresetRow {
-  const char* control;
+  ControlId control;
   int index;  // -1 for a control outside an array
   PresetTarget target;
   std::array<double, 8> values;  // by preset; kKeep leaves the control alone

@@ -16,10 +16,10 @@ void applyPreset(Fs4& f, int preset) {
     if (std::isnan(v)) continue;
     switch (row.target) {
       case PresetTarget::Text:
-        f.get(row.control, row.index).setText(formatG(v));
+        f.control(row.control, row.index).setText(formatG(v));
         break;
       case PresetTarget::Check:
-        f.get(row.control, row.index).setValue(static_cast<int>(v));
+        f.control(row.control, row.index).setValue(static_cast<int>(v));
         break;
       case PresetTarget::Option:
         f.array(row.control)(static_cast<int>(v)).setValue(1);
