@@ -11,6 +11,7 @@ layers=(
   model
   drawing observation moons borders contacts galaxy inspector scenarios fields website
   program
+  recording
   "script qt"
 )
 

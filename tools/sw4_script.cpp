@@ -1,7 +1,7 @@
 // sw4-script: runs a driver script (a file, or standard input) against the form model with no
 // display and virtual time. Output on standard output; a script error stops the run with
-// "line N: message" on standard error and exit status 2. Exit status 1 when the file cannot be
-// read.
+// "line N: message" on standard error and exit status 2, an `expect` that does not hold with
+// exit status 3. Exit status 1 when the file cannot be read.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   std::cout.flush();
   if (failure) {
     std::cerr << "line " << failure->line << ": " << failure->message << "\n";
-    return 2;
+    return failure->status;
   }
   return 0;
 }

@@ -34,6 +34,12 @@ class Sim {
   // The drawing area changed size: the surface is reallocated (and so cleared).
   void resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
 
+  // The tick's event processing after body `body`'s inner loop: the hosts deliver what is
+  // pending, and those events count as coming from outside.
+  void processPendingEvents(int body);
+  // The body whose event processing is running, -1 outside it.
+  int eventsAfterBody() const { return eventsAfterBody_; }
+
   // What the hosts (the window, the driver, tests) listen to or answer, side by side.
   Hook<void(int)> processEvents;  // the event processing after each pulled body (its number)
   Hook<void()> endProgram;        // "X" was pressed
@@ -41,6 +47,7 @@ class Sim {
   Hook<void(const std::string& title, const std::string& text)> criticalMessage;
   Hook<void()> tickDone;  // the end of every tick, so a view can repaint
   Hook<void()> newRunDone;  // New has put everything back to the start-up state
+  Hook<void()> drawingResized;  // after every resizeDrawingArea
 
   bool inTick = false;  // a tick is running (its event processing included)
   // Bumped by whatever writes the world without running a handler (the script driver's hooks),
@@ -52,6 +59,7 @@ class Sim {
  private:
   int widthTwips_ = 15360;
   int heightTwips_ = 11520;
+  int eventsAfterBody_ = -1;
 };
 
 }  // namespace sw4

@@ -10,7 +10,16 @@ namespace sw4 {
 namespace {
 long gFaults = 0;
 unsigned long gEvents = 0;
+int gHandlerDepth = 0;  // handlers running, counted from the last outside event
 }  // namespace
+
+Hook<void(Control&, Event)>& outsideEvents() {
+  static Hook<void(Control&, Event)> hook;
+  return hook;
+}
+
+OutsideEventScope::OutsideEventScope() : saved_(gHandlerDepth) { gHandlerDepth = 0; }
+OutsideEventScope::~OutsideEventScope() { gHandlerDepth = saved_; }
 
 long dispatchedFaults() { return gFaults; }
 unsigned long dispatchedEvents() { return gEvents; }
@@ -255,8 +264,13 @@ void Control::restore(const ControlState& s) {
 
 void Control::raise(Event e) {
   ++gEvents;  // counted with or without a handler: the event itself tells of a change
+  if (gHandlerDepth == 0) outsideEvents()(*this, e);
   const Handler& h = handlers_[static_cast<int>(e)];
   if (!h) return;
+  struct Depth {
+    Depth() { ++gHandlerDepth; }
+    ~Depth() { --gHandlerDepth; }
+  } depth;
   try {
     h();
   } catch (const Fault&) {

@@ -182,6 +182,23 @@ class Control {
   Observers observers_;
 };
 
+// Told of every event that enters the model from outside the handlers (a user's action, a timer
+// event from the host) before its handler runs; events raised by handlers are not told.
+Hook<void(Control&, Event)>& outsideEvents();
+
+// While alive, events raised count as coming from outside even though a handler is running: the
+// events a host delivers in the middle of a handler (the tick's event processing, a modal box).
+class OutsideEventScope {
+ public:
+  OutsideEventScope();
+  ~OutsideEventScope();
+  OutsideEventScope(const OutsideEventScope&) = delete;
+  OutsideEventScope& operator=(const OutsideEventScope&) = delete;
+
+ private:
+  int saved_;
+};
+
 // How many handler faults the dispatcher has swallowed (tests read it).
 long dispatchedFaults();
 // How many events have been raised: a change tells that state may have changed.

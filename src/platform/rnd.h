@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
 namespace sw4 {
@@ -20,6 +21,7 @@ class Rnd {
     s_[3] = rotl(s_[3], 11);
     return static_cast<float>(result >> 8) * (1.0f / 16777216.0f);
   }
+  std::array<std::uint32_t, 4> state() const { return {s_[0], s_[1], s_[2], s_[3]}; }
 
  private:
   static std::uint32_t rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }

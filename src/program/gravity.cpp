@@ -144,7 +144,7 @@ void gravityPass(Sim& sim) {
       }
     }
     sim.rnd = rnd;
-    sim.processEvents(a);
+    sim.processPendingEvents(a);
     if (watch.changed()) {
       rules = PairRules::read(sim);
       refreshDotStyles(sim, w.TotalPlanets, rules.watched);

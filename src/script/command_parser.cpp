@@ -21,8 +21,8 @@ namespace sw4 {
 namespace {
 
 constexpr std::int64_t kCountMax = std::numeric_limits<std::int32_t>::max();
-// 8192 pixels a side keeps the surface within 256 MiB.
-constexpr std::int64_t kSizeMax = 8192 * Surface::kTwipsPerLogicalPixel;
+constexpr std::int64_t kSizeMax = ScriptEngine::kMaxSurfacePixels * Surface::kTwipsPerLogicalPixel;
+constexpr double kScaleMax = 8;
 
 std::string_view need(LineCursor& c, std::string_view command, std::string_view what) {
   const std::string_view w = c.word();
@@ -54,7 +54,31 @@ std::function<void()> sizeCommand(ScriptEngine& e, LineCursor& c) {
   const auto w = static_cast<int>(parseInteger(need(c, "size", "W H"), 0, kSizeMax, "size W"));
   const auto h = static_cast<int>(parseInteger(need(c, "size", "W H"), 0, kSizeMax, "size H"));
   noMore(c, "size");
-  return [&e, w, h] { e.sim().resizeDrawingArea(w, h); };
+  return [&e, w, h] { e.resize(w, h, e.scale()); };
+}
+
+// The surface of a high-density screen: R device pixels a logical pixel.
+std::function<void()> scaleCommand(ScriptEngine& e, LineCursor& c) {
+  const double r = parseDouble(need(c, "scale", "a ratio"), "scale");
+  noMore(c, "scale");
+  if (!(r > 0 && r <= kScaleMax)) throw ScriptError("scale must be above 0 and at most 8");
+  return [&e, r] { e.resize(e.sim().widthTwips(), e.sim().heightTwips(), r); };
+}
+
+// expect ITEM=VALUE: VALUE is everything after the first '=', blanks included.
+std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
+  const std::string_view rest = c.restFromNextWord();
+  const auto eq = rest.find('=');
+  if (rest.empty() || eq == std::string_view::npos || eq == 0)
+    throw ScriptError("expect needs ITEM=VALUE");
+  const std::string name(rest.substr(0, eq));
+  const std::string wanted(rest.substr(eq + 1));
+  const Item item = resolveItem(e.sim(), name);
+  return [item, name, wanted] {
+    const std::string got = item.read();
+    if (got != wanted)
+      throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
+  };
 }
 
 std::function<void()> textCommand(ScriptEngine& e, LineCursor& c) {
@@ -147,6 +171,8 @@ std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int l
     noMore(c, "new");
     return [&e] { newRun(e.sim()); };
   }
+  if (command == "scale") return scaleCommand(e, c);
+  if (command == "expect") return expectCommand(e, c);
   throw ScriptError("unknown command " + quoted(command));
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/world_variables.h"
 #include "platform/control.h"
+#include "recording/world_hash.h"
 #include "script/control_items.h"
 #include "script/script_error.h"
 #include "script/script_numbers.h"
@@ -61,6 +62,7 @@ Item resolveItem(Sim& sim, std::string_view token) {
     if (token == "W") return readOnly([&sim] { return std::to_string(sim.widthTwips()); });
     if (token == "H") return readOnly([&sim] { return std::to_string(sim.heightTwips()); });
     if (token == "Faults") return readOnly([] { return std::to_string(dispatchedFaults()); });
+    if (token == "WorldHash") return readOnly([&sim] { return formatHash(worldHash(sim)); });
   }
   try {
     resolveControl(sim.form, token);

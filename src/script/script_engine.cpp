@@ -25,7 +25,7 @@ std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
     try {
       runLine(line, lineNo);
     } catch (const ScriptError& e) {
-      return ScriptFailure{lineNo, e.what()};
+      return ScriptFailure{lineNo, e.what(), e.status};
     }
   }
   return failure_;
@@ -43,6 +43,15 @@ void ScriptEngine::runLine(std::string_view line, int lineNo) {
     // A fault that escaped a handler belongs to the simulation, not to the script.
   }
   afterEvent();
+}
+
+void ScriptEngine::resize(int widthTwips, int heightTwips, double scale) {
+  const auto pixels = [scale](int twips) { return twips * scale / Surface::kTwipsPerLogicalPixel; };
+  if (pixels(widthTwips) > kMaxSurfacePixels || pixels(heightTwips) > kMaxSurfacePixels)
+    throw ScriptError("the surface would be over " + std::to_string(kMaxSurfacePixels) +
+                      " pixels a side");
+  scale_ = scale;
+  sim_.resizeDrawingArea(widthTwips, heightTwips, scale);
 }
 
 void ScriptEngine::advance(std::int64_t ms) {
@@ -74,7 +83,7 @@ void ScriptEngine::eventProcessing(int body) {
     try {
       q.command();
     } catch (const ScriptError& e) {
-      failure_ = ScriptFailure{q.line, e.what()};
+      failure_ = ScriptFailure{q.line, e.what(), e.status};
     } catch (const Fault&) {
       // as at the top level: the simulation's fault, the tick goes on
     }

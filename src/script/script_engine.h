@@ -38,6 +38,11 @@ class ScriptEngine {
   Sim& sim() { return sim_; }
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
+  // The drawing area becomes W x H twips at `scale` device pixels a logical pixel; ScriptError
+  // when the surface would be over kMaxSurfacePixels a side.
+  void resize(int widthTwips, int heightTwips, double scale);
+  double scale() const { return scale_; }
+  static constexpr int kMaxSurfacePixels = 8192;  // keeps the surface within 256 MiB
   void advance(std::int64_t ms);
   void fire(Control& timer, std::int64_t times);
   void queueDuring(int body, std::function<void()> command, int lineNo);
@@ -58,6 +63,7 @@ class ScriptEngine {
   std::ostream& out_;
   VirtualClock clock_;
   int processEvents_ = 0;
+  double scale_ = 1.0;
   std::vector<Queued> queue_;
   bool tickReachedEvents_ = false;
   std::optional<ScriptFailure> failure_;  // from a `during` command

@@ -7,13 +7,16 @@ namespace sw4 {
 // A mistake in a driver script (unknown command, control, property or item, a malformed number).
 // It stops the run; it is never raised through the simulation's own code.
 struct ScriptError : std::runtime_error {
-  explicit ScriptError(const std::string& what) : std::runtime_error(what) {}
+  explicit ScriptError(const std::string& what, int status = 2)
+      : std::runtime_error(what), status(status) {}
+  int status;  // the driver's exit status: 2, or 3 for an `expect` that did not hold
 };
 
-// Where a run stopped on a script error: the 1-based line and the message.
+// Where a run stopped on a script error: the 1-based line, the message and the exit status.
 struct ScriptFailure {
   int line = 0;
   std::string message;
+  int status = 2;
 };
 
 }  // namespace sw4

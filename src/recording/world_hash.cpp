@@ -1,0 +1,74 @@
+#include "recording/world_hash.h"
+
+#include <bit>
+#include <cstdio>
+#include <string_view>
+
+#include "model/sim.h"
+
+namespace sw4 {
+
+namespace {
+
+class Fnv1a {
+ public:
+  void byte(std::uint8_t b) { h_ = (h_ ^ b) * 0x100000001b3ull; }
+  // Little-endian whatever the machine, so a hash means the same everywhere.
+  void word(std::uint64_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) byte(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
+  void number(double v) { word(std::bit_cast<std::uint64_t>(v), 8); }
+  void number(std::int16_t v) { word(static_cast<std::uint16_t>(v), 2); }
+  void number(std::int32_t v) { word(static_cast<std::uint32_t>(v), 4); }
+  void text(std::string_view s) {
+    word(s.size(), 4);
+    for (char c : s) byte(static_cast<std::uint8_t>(c));
+  }
+  std::uint64_t value() const { return h_; }
+
+ private:
+  std::uint64_t h_ = 0xcbf29ce484222325ull;
+};
+
+void hashWorld(Fnv1a& f, const World& w) {
+  for (const BodyDoubles* a : {&w.PlanetX, &w.PlanetY, &w.MomentumX, &w.MomentumY,
+                               &w.PlanetGravity, &w.PlanetType})
+    for (double v : *a) f.number(v);
+  for (std::int16_t v : w.PlanetOff) f.number(v);
+  for (std::int16_t v : {w.TotalPlanets, w.PlanetRadius, w.PlanetCore, w.CrustVolatility,
+                         w.MomentumRange, w.MomentumQuarter, w.TagPlanet, w.SlomoDivisor,
+                         w.SeedCounter, w.InspectedPlanet, w.AphelionToggle, w.PerihelionToggle,
+                         w.StarIndex})
+    f.number(v);
+  for (std::int32_t v : {w.CrustSpan, w.MomentumSpan, w.TickCount}) f.number(v);
+  for (double v : {w.GConstant, w.GExponent, w.Pi, w.TwinRatio, w.PlanetDistance, w.Aphelion,
+                   w.Perihelion, w.MoonAttempts, w.VelocityMax, w.VelocityMin, w.VelocityRatio})
+    f.number(v);
+}
+
+}  // namespace
+
+std::uint64_t worldHash(const Sim& sim) {
+  Fnv1a f;
+  hashWorld(f, sim.world);
+  for (std::uint32_t s : sim.rnd.state()) f.word(s, 4);
+  for (const Control& c : sim.form.all()) {
+    f.text(c.fullName());
+    f.text(c.text());
+    f.number(static_cast<std::int32_t>(c.value()));
+  }
+  const Surface& s = sim.surface;
+  for (int v : {sim.widthTwips(), sim.heightTwips(), s.widthPixels(), s.heightPixels()})
+    f.number(static_cast<std::int32_t>(v));
+  const std::size_t n = static_cast<std::size_t>(s.widthPixels()) * s.heightPixels();
+  for (std::size_t i = 0; i < n; ++i) f.word(s.data()[i] & 0xFFFFFFu, 3);
+  return f.value();
+}
+
+std::string formatHash(std::uint64_t h) {
+  char buf[17];
+  std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(h));
+  return buf;
+}
+
+}  // namespace sw4
