@@ -8,6 +8,8 @@ namespace sw4 {
 namespace {
 const QCommandLineOption kHelp({"h", "help"}, "Displays this help and exits.");
 const QCommandLineOption kVersion({"v", "version"}, "Displays the version and exits.");
+const QCommandLineOption kRecord("record",
+                                 "Records the session from start-up as an sw4-script file.", "FILE");
 }  // namespace
 
 void addOptions(QCommandLineParser& parser) {
@@ -16,6 +18,11 @@ void addOptions(QCommandLineParser& parser) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOption(kHelp);
   parser.addOption(kVersion);
+  parser.addOption(kRecord);
+}
+
+QString recordFile(const QCommandLineParser& parser) {
+  return parser.value(kRecord);
 }
 
 std::optional<int> answerWithoutWindow(int& argc, char** argv) {

@@ -12,4 +12,7 @@ void addOptions(QCommandLineParser& parser);
 // does not know (Qt's own among them) are left for the parse after QApplication.
 std::optional<int> answerWithoutWindow(int& argc, char** argv);
 
+// The file --record names; empty without it.
+QString recordFile(const QCommandLineParser& parser);
+
 }  // namespace sw4

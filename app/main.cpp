@@ -12,6 +12,7 @@
 #include "qt/host_hooks.h"
 #include "qt/main_window.h"
 #include "qt/qt_theme.h"
+#include "qt/session_recording.h"
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
   sw4::Program sim;
   sw4::MainWindow window(sim);
   const sw4::HostHooks hooks(sim, window);
+  sw4::SessionRecording recording(sim, window);
+  // From the start-up state: before the window shows and its timers run.
+  if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
   window.resize(1024, 768);
   window.show();
   return app.exec();

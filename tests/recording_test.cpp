@@ -86,6 +86,17 @@ TEST(RecorderTest, XInsideATickIsCheckedJustBeforeIt) {
   EXPECT_FALSE(replay(h.file));
 }
 
+TEST(RecorderTest, NewIsWrittenWithoutTheEventsOfItsStartUp) {
+  Host h;
+  h.sim.form.Command2.userClick();
+  h.sim.form.Ti.fire();
+  newRun(h.sim);
+  h.sim.form.Tr.fire();
+  h.recorder.finish();
+  EXPECT_NE(h.file.find("fire Ti\nnew\nfire Tr\nexpect"), std::string::npos) << h.file;
+  EXPECT_FALSE(replay(h.file));
+}
+
 TEST(RecorderTest, StopAskedInsideATickWaitsForItsEnd) {
   Host h;
   h.sim.form.Command2.userClick();

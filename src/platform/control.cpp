@@ -21,6 +21,9 @@ Hook<void(Control&, Event)>& outsideEvents() {
 OutsideEventScope::OutsideEventScope() : saved_(gHandlerDepth) { gHandlerDepth = 0; }
 OutsideEventScope::~OutsideEventScope() { gHandlerDepth = saved_; }
 
+HandlerScope::HandlerScope() { ++gHandlerDepth; }
+HandlerScope::~HandlerScope() { --gHandlerDepth; }
+
 long dispatchedFaults() { return gFaults; }
 unsigned long dispatchedEvents() { return gEvents; }
 
@@ -267,10 +270,7 @@ void Control::raise(Event e) {
   if (gHandlerDepth == 0) outsideEvents()(*this, e);
   const Handler& h = handlers_[static_cast<int>(e)];
   if (!h) return;
-  struct Depth {
-    Depth() { ++gHandlerDepth; }
-    ~Depth() { --gHandlerDepth; }
-  } depth;
+  const HandlerScope depth;
   try {
     h();
   } catch (const Fault&) {

@@ -199,6 +199,16 @@ class OutsideEventScope {
   int saved_;
 };
 
+// While alive, events raised count as raised by a handler: what the program does by itself
+// outside any event (New's start-up).
+class HandlerScope {
+ public:
+  HandlerScope();
+  ~HandlerScope();
+  HandlerScope(const HandlerScope&) = delete;
+  HandlerScope& operator=(const HandlerScope&) = delete;
+};
+
 // How many handler faults the dispatcher has swallowed (tests read it).
 long dispatchedFaults();
 // How many events have been raised: a change tells that state may have changed.

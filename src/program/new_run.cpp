@@ -10,6 +10,7 @@ void newRun(Sim& sim) {
     return;
   }
   sim.newRunPending = false;
+  const HandlerScope byCode;  // what start-up raises comes from no user
   // Timers stop first: none fires while the form is put back, and those that run at start-up
   // begin their period anew.
   for (Control& c : sim.form.all())

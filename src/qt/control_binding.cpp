@@ -65,6 +65,7 @@ void ControlBinding::connectInput(Control& c, QWidget& w) {
       // textEdited comes from typing only, never from setText.
       connect(static_cast<QLineEdit*>(&w), &QLineEdit::textEdited, this,
               [this, &c](const QString& t) {
+                const OutsideEventScope outside;
                 c.setText(t.toStdString());
                 if (hooks_.afterUserEvent) hooks_.afterUserEvent();
               });
@@ -100,6 +101,7 @@ void ControlBinding::connectInput(Control& c, QWidget& w) {
       // Emitted for the user's actions only (arrows, paging, dragging, wheel, keys), with the
       // new position already in sliderPosition().
       connect(s, &QAbstractSlider::actionTriggered, this, [this, &c, s](int) {
+        const OutsideEventScope outside;
         c.setValue(s->sliderPosition());
         mirrorProp(c, *s, Prop::Value);
         if (hooks_.afterUserEvent) hooks_.afterUserEvent();
@@ -112,6 +114,8 @@ void ControlBinding::connectInput(Control& c, QWidget& w) {
 }
 
 void ControlBinding::userEvent(Control& c, Event e) {
+  // A user's action even when it comes inside a handler (a focus moved by a hidden control).
+  const OutsideEventScope outside;
   if (e == Event::Click && c.kind() != Kind::Label && c.kind() != Kind::Picture &&
       c.kind() != Kind::Frame) {
     c.userClick();

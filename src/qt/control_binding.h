@@ -37,7 +37,8 @@ class ControlBinding : public QObject {
   const std::vector<std::pair<Control*, QWidget*>>& onWindow() const { return onWindow_; }
 
   // A user's action: raises event e of c (a click as Control::userClick does), then lets the
-  // view catch up with whatever the handler changed.
+  // view catch up with whatever the handler changed. It counts as coming from outside the model
+  // even inside a handler.
   void userEvent(Control& c, Event e);
 
  private:

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "model/sim.h"
+#include "program/program.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
@@ -16,13 +17,31 @@ namespace sw4 {
 SessionRecording::SessionRecording(Sim& sim, QWidget& window) : sim_(sim), window_(window) {
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
   connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
+  askForFile_ = [this] {
+    return QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to"), QString(),
+                                        QStringLiteral("sw4-script (*.sw4)"));
+  };
+  newRunDone_ = sim_.newRunDone.add([this] {
+    if (!startAfterNew_) return;
+    startAfterNew_ = false;
+    record();
+  });
 }
 
-SessionRecording::~SessionRecording() { stop(); }
+SessionRecording::~SessionRecording() {
+  sim_.newRunDone.remove(newRunDone_);
+  stop();
+}
 
 bool SessionRecording::recording() const { return recorder_ && recorder_->recording(); }
 
 bool SessionRecording::start(const QString& path) {
+  if (!open(path)) return false;
+  record();
+  return true;
+}
+
+bool SessionRecording::open(const QString& path) {
   stop();
   auto file = std::make_unique<RecordingFile>(path.toStdString());
   if (!file->isOpen()) {
@@ -30,12 +49,16 @@ bool SessionRecording::start(const QString& path) {
     return false;
   }
   file_ = std::move(file);
+  return true;
+}
+
+void SessionRecording::record() {
+  if (!file_) return;
   recorder_ = std::make_unique<Recorder>(sim_, [this](std::string_view text) {
     if (file_->write(text)) return true;
     complain(file_->error());
     return false;
   });
-  return true;
 }
 
 void SessionRecording::toggle() {
@@ -43,10 +66,12 @@ void SessionRecording::toggle() {
     recorder_->finishAfterTick();
     return;
   }
-  const QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to"),
-                                                    QString(), QStringLiteral("sw4-script (*.sw4)"));
-  if (path.isEmpty()) return;
-  start(path);
+  const QString path = askForFile_();
+  if (path.isEmpty() || !open(path)) return;
+  // A new run from the start-up state; New waits for a running tick to end, and so does the
+  // recording.
+  startAfterNew_ = true;
+  newRun(sim_);
 }
 
 void SessionRecording::stop() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,11 +25,16 @@ class SessionRecording : public QObject {
 
   // Records from now on; false (and said) when the file cannot be created.
   bool start(const QString& path);
-  // Ctrl+R.
+  // Ctrl+R: stops a recording (at the end of a running tick), or asks for a file and records a
+  // new run from the start-up state.
   void toggle();
   bool recording() const;
+  // How Ctrl+R asks for the file (a file dialog unless replaced); an empty answer records nothing.
+  void setFileQuestion(std::function<QString()> ask) { askForFile_ = std::move(ask); }
 
  private:
+  bool open(const QString& path);
+  void record();
   void stop();
   void complain(const std::string& what);
 
@@ -36,6 +42,9 @@ class SessionRecording : public QObject {
   QWidget& window_;
   std::unique_ptr<RecordingFile> file_;
   std::unique_ptr<Recorder> recorder_;
+  std::function<QString()> askForFile_;
+  bool startAfterNew_ = false;
+  int newRunDone_ = 0;
 };
 
 }  // namespace sw4

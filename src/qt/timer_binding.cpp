@@ -15,6 +15,8 @@ TimerBinding::TimerBinding(FormControls& form, std::function<void()> afterFire)
     t->setObjectName(QString::fromStdString(c.fullName()));
     timers_[&c] = t;
     connect(t, &QTimer::timeout, this, [this, &c] {
+      // From the host even when it comes inside a handler (behind a modal box).
+      const OutsideEventScope outside;
       c.fire();
       if (afterFire_) afterFire_();
     });

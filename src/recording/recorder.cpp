@@ -57,6 +57,12 @@ Recorder::Recorder(Sim& sim, Write write) : sim_(sim), write_(std::move(write)) 
   tickDone_ = sim_.tickDone.add([this] {
     if (finishPending_) finish();
   });
+  // New runs outside any tick (it waits for the running one to end).
+  newRunDone_ = sim_.newRunDone.add([this] {
+    if (!recording_) return;
+    flushHeld();
+    put("new");
+  });
 }
 
 Recorder::~Recorder() {
@@ -64,6 +70,7 @@ Recorder::~Recorder() {
   sim_.drawingResized.remove(resized_);
   sim_.endProgram.remove(endProgram_);
   sim_.tickDone.remove(tickDone_);
+  sim_.newRunDone.remove(newRunDone_);
 }
 
 bool Recorder::owns(const Control& c) const {

@@ -13,7 +13,8 @@ class Sim;
 // Records a running program as a driver script that replays it: `size W H` first and at every
 // resize (`scale R` too when the surface has R device pixels a logical pixel), every event that
 // reaches the model from outside (a user's action, a timer event from the host) as its command,
-// runs of one timer folded into `fire TIMER N`, and an event delivered in the tick's event
+// runs of one timer folded into `fire TIMER N`, `new` when New has put the program back to its
+// start-up state, and an event delivered in the tick's event
 // processing after body B as `during B ...`, written before the `fire` of its tick as the driver
 // wants it. Events that handlers raise are left out: the replay raises them by itself.
 //
@@ -72,7 +73,7 @@ class Recorder {
   double writtenScale_ = 1.0;  // the driver starts at one device pixel a logical pixel
   bool recording_ = true;
   bool finishPending_ = false;
-  int outside_ = 0, resized_ = 0, endProgram_ = 0, tickDone_ = 0;
+  int outside_ = 0, resized_ = 0, endProgram_ = 0, tickDone_ = 0, newRunDone_ = 0;
 };
 
 }  // namespace sw4

@@ -3,8 +3,10 @@
 #include <bit>
 #include <cstdio>
 #include <string_view>
+#include <variant>
 
 #include "model/sim.h"
+#include "model/world_variables.h"
 
 namespace sw4 {
 
@@ -31,19 +33,10 @@ class Fnv1a {
 };
 
 void hashWorld(Fnv1a& f, const World& w) {
-  for (const BodyDoubles* a : {&w.PlanetX, &w.PlanetY, &w.MomentumX, &w.MomentumY,
-                               &w.PlanetGravity, &w.PlanetType})
-    for (double v : *a) f.number(v);
-  for (std::int16_t v : w.PlanetOff) f.number(v);
-  for (std::int16_t v : {w.TotalPlanets, w.PlanetRadius, w.PlanetCore, w.CrustVolatility,
-                         w.MomentumRange, w.MomentumQuarter, w.TagPlanet, w.SlomoDivisor,
-                         w.SeedCounter, w.InspectedPlanet, w.AphelionToggle, w.PerihelionToggle,
-                         w.StarIndex})
-    f.number(v);
-  for (std::int32_t v : {w.CrustSpan, w.MomentumSpan, w.TickCount}) f.number(v);
-  for (double v : {w.GConstant, w.GExponent, w.Pi, w.TwinRatio, w.PlanetDistance, w.Aphelion,
-                   w.Perihelion, w.MoonAttempts, w.VelocityMax, w.VelocityMin, w.VelocityRatio})
-    f.number(v);
+  for (const BodyArray& a : kBodyArrays)
+    std::visit([&](auto member) { for (auto v : w.*member) f.number(v); }, a.field);
+  for (const WorldVariable& v : kWorldVariables)
+    std::visit([&](auto member) { f.number(w.*member); }, v.field);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -84,7 +83,32 @@ TEST_F(SessionRecordingTest, InputInsideATickReplaysToTheWindowsState) {
   ScriptEngine engine(replayed, out);
   std::istringstream in(script);
   const auto failure = engine.run(in);
-  EXPECT_FALSE(failure) << failure->message << "\n" << script;
+  EXPECT_FALSE(failure) << failure->message;
+}
+
+TEST_F(SessionRecordingTest, CtrlRRecordsANewRunFromTheStartUpStateAndStops) {
+  showWindow();
+  QTest::mouseClick(&widget(sim.form.Command2), Qt::LeftButton);  // a run before the recording
+  QTest::qWait(100);
+  recording.setFileQuestion([this] { return path; });
+  QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+  QTest::qWait(50);
+  ASSERT_TRUE(recording.recording());
+  EXPECT_EQ(sim.world.TotalPlanets, 0);
+  QTest::mouseClick(&widget(sim.form.Command2), Qt::LeftButton);
+  QTest::qWait(200);
+  QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+  QTest::qWait(50);
+  EXPECT_FALSE(recording.recording());
+
+  const std::string script = recorded();
+  EXPECT_NE(script.find("click Command2\n"), std::string::npos) << script;
+  Program replayed;
+  std::ostringstream out;
+  ScriptEngine engine(replayed, out);
+  std::istringstream in(script);
+  const auto failure = engine.run(in);
+  EXPECT_FALSE(failure) << failure->message;
 }
 
 TEST_F(SessionRecordingTest, AFileThatCannotBeCreatedLeavesTheRunGoingUnrecorded) {
