@@ -5,7 +5,8 @@
 # the recording with sw4-script (exit status 0 expected), then replays it with one typed text
 # changed (exit status 3 expected: the replay went another way and the check caught it).
 # Exit status 77 (skipped) when Xvfb, openbox or xdotool is missing.
-# Usage: scripts/record-replay.sh [BUILD_DIR]   (RECORD_DISPLAY=N picks the display number)
+# Usage: scripts/record-replay.sh [BUILD_DIR]   (RECORD_DISPLAY=N picks the display number,
+# RECORD_KEEP=FILE keeps a copy of the recording)
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../build}" && pwd)"
 for tool in Xvfb xvfb-run openbox xdotool; do
@@ -27,12 +28,13 @@ xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   app=$!
   win=""
   for _ in $(seq 100); do
-    win=$(xdotool search --name "^SW4$" 2>/dev/null | head -n1 || true)
+    win=$(xdotool search --onlyvisible --name "^SW4$" 2>/dev/null | head -n1 || true)
     [[ -n "$win" ]] && break
     sleep 0.1
   done
   [[ -n "$win" ]] || { echo "record-replay: the window did not appear" >&2; exit 1; }
-  xdotool windowactivate --sync "$win"
+  # openbox may take a moment before it takes activation requests.
+  for _ in $(seq 30); do xdotool windowactivate --sync "$win" 2>/dev/null && break; sleep 0.2; done
   sleep 1
   # Positions in the client area, from the form layout (pixels).
   click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
@@ -54,6 +56,7 @@ xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   wait "$app"
 '
 rec="$SW4_REC_FILE"
+[[ -n "${RECORD_KEEP:-}" ]] && cp "$rec" "$RECORD_KEEP"
 for what in "click Command2" "text TXg(2) 2.0001" "click Och(2)" "click Command5" "scroll Qui 5" \
             "expect WorldHash="; do
   grep -qF "$what" "$rec" || { echo "record-replay: no \"$what\" in the recording" >&2; cat "$rec" >&2; exit 1; }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "model/sim.h"
 #include "qt/control_binding.h"
@@ -30,6 +31,8 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   timers_ = std::make_unique<TimerBinding>(sim_.form, [this] { afterTimer(); });
   tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
   seenGeneration_ = sim_.surface.generation();
+  // Ctrl+Q closes the window, as closing it from its frame does.
+  connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 MainWindow::~MainWindow() {
