@@ -12,6 +12,8 @@ build="$(cd "${1:-$(dirname "$0")/../build}" && pwd)"
 for tool in Xvfb xvfb-run openbox xdotool; do
   command -v "$tool" >/dev/null || { echo "record-replay: $tool missing, skipped"; exit 77; }
 done
+# A real window: not the offscreen platform the other tests run on.
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export SW4_REC_BIN="$build/sw4" SW4_REC_FILE="$work/session.sw4" SW4_REC_LOG="$work/sw4.log"
