@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev googletest libbenchmark-dev
   clang-format clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick openbox x11-utils
   dpkg-dev librsvg2-bin desktop-file-utils appstream lintian
 )
 
