@@ -66,6 +66,7 @@ void Asgard(Sim& sim) {
   Fs4& f = sim.form;
   const int n = bodyNamedLeniently(f.TXTOden);
   if (n < 0) return;  // names no body: nothing to load
+  sim.editorBody = n;
   f.TxTyp.setText(formatG(sim.world.PlanetType[n]));
   SetBody(sim, n);
   Ocean(sim, n);

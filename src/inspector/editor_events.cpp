@@ -1,5 +1,5 @@
 // The editor's controls: the four scroll bars Hsp, the mode options Opadd, leaving a field TXTp
-// and the captions La that act as buttons.
+// or the body number TXTOden, and the captions La that act as buttons.
 #include <string>
 
 #include "inspector/inspector.h"
@@ -63,6 +63,15 @@ void fieldLeft(Sim& sim) {
   }
 }
 
+// While paused the fields always show the body they will be written into: a body number left
+// naming another body loads that one, as the click on its caption does.
+void bodyNumberLeft(Sim& sim) {
+  const Fs4& f = sim.form;
+  const bool paused = !f.Ti.enabled() && f.TxTyp.visible();
+  const int n = bodyNamedLeniently(f.TXTOden);
+  if (paused && n >= 0 && n != sim.editorBody) Asgard(sim);
+}
+
 }  // namespace
 
 void wireEditorEvents(Sim& sim) {
@@ -74,6 +83,7 @@ void wireEditorEvents(Sim& sim) {
   for (Control* field : f.TXTp.members()) {
     if (field) field->on(Event::LostFocus, [&sim] { fieldLeft(sim); });
   }
+  f.TXTOden.on(Event::LostFocus, [&sim] { bodyNumberLeft(sim); });
   f.La(0).on(Event::Click, [&sim] { Asgard(sim); });
   f.La(2).on(Event::Click, [&f] { f.Text5.setText(f.Text1.text()); });
   f.La(3).on(Event::Click, [&f] { f.Text1.setText(f.Text5.text()); });

@@ -55,6 +55,7 @@ class Sim {
   unsigned long outsideEdits = 0;
   bool ended = false;  // "X" was pressed
   bool newRunPending = false;  // New was asked for inside a tick: it runs when the tick ends
+  int editorBody = -1;  // the body the inspector's fields were last loaded from
 
  private:
   int widthTwips_ = 15360;
