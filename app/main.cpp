@@ -13,6 +13,7 @@
 #include "qt/main_window.h"
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
+#include "qt/shortcuts.h"
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
@@ -35,9 +36,10 @@ int main(int argc, char** argv) {
   sw4::MainWindow window(sim);
   const sw4::HostHooks hooks(sim, window);
   sw4::SessionRecording recording(sim, window);
+  window.shortcuts().describe(QStringLiteral("Ctrl+R"),
+                              QStringLiteral("record to a file, or stop"));
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
-  window.resize(1024, 768);
-  window.show();
+  window.open();
   return app.exec();
 }

@@ -31,7 +31,7 @@ class Sim {
   float H() const { return static_cast<float>(heightTwips_); }
   int widthTwips() const { return widthTwips_; }
   int heightTwips() const { return heightTwips_; }
-  // The drawing area changed size: the surface is reallocated (and so cleared).
+  // The drawing area changed size; what is drawn stays where it is (Surface::resize).
   void resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
 
   // The tick's event processing after body `body`'s inner loop: the hosts deliver what is

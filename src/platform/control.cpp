@@ -11,6 +11,7 @@ namespace {
 long gFaults = 0;
 unsigned long gEvents = 0;
 int gHandlerDepth = 0;  // handlers running, counted from the last outside event
+const Control* gFaultSource = nullptr;
 }  // namespace
 
 Hook<void(Control&, Event)>& outsideEvents() {
@@ -25,6 +26,7 @@ HandlerScope::HandlerScope() { ++gHandlerDepth; }
 HandlerScope::~HandlerScope() { --gHandlerDepth; }
 
 long dispatchedFaults() { return gFaults; }
+const Control* lastFaultSource() { return gFaultSource; }
 unsigned long dispatchedEvents() { return gEvents; }
 
 std::string Control::fullName() const {
@@ -47,7 +49,7 @@ void Control::setText(std::string_view t) {
 }
 
 double Control::strict() const {
-  if (!strictOk_) throw Fault("type mismatch: " + fullName() + " holds \"" + text_ + "\"");
+  if (!strictOk_) throw Fault("type mismatch: " + fullName() + " holds \"" + text_ + "\"", this);
   return strictValue_;
 }
 
@@ -273,8 +275,9 @@ void Control::raise(Event e) {
   const HandlerScope depth;
   try {
     h();
-  } catch (const Fault&) {
+  } catch (const Fault& f) {
     ++gFaults;
+    gFaultSource = f.source;
   }
 }
 

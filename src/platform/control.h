@@ -211,6 +211,8 @@ class HandlerScope {
 
 // How many handler faults the dispatcher has swallowed (tests read it).
 long dispatchedFaults();
+// The control whose text the last swallowed fault could not read (null when it was no text).
+const Control* lastFaultSource();
 // How many events have been raised: a change tells that state may have changed.
 unsigned long dispatchedEvents();
 

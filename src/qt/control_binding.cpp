@@ -2,15 +2,48 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 
 #include "model/fs4.h"
 #include "qt/control_widgets.h"
 #include "qt/input_filter.h"
+#include "qt/screen_order.h"
+#include "qt/window_layout.h"
 
 namespace sw4 {
+
+namespace {
+
+// The width the caption of c needs on its widget, indicator and margins included.
+int captionWidth(const Control& c, const QWidget& w) {
+  const int t = QFontMetrics(w.font()).horizontalAdvance(QString::fromStdString(c.text()));
+  const QStyle* s = w.style();
+  switch (c.kind()) {
+    case Kind::CheckBox:
+      return s->pixelMetric(QStyle::PM_IndicatorWidth) +
+             s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + t;
+    case Kind::OptionButton:
+      return s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+             s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + t;
+    case Kind::CommandButton:
+      return t + 2 * s->pixelMetric(QStyle::PM_ButtonMargin);
+    default:
+      return t;
+  }
+}
+
+// Anchors whose controls others are placed around.
+bool othersFollow(Anchor a) {
+  return a == Anchor::TopRight || a == Anchor::BottomLeft || a == Anchor::LeftStack ||
+         a == Anchor::Shrinking || a == Anchor::AfterShrinking;
+}
+
+}  // namespace
 
 ControlBinding::ControlBinding(FormControls& form, QWidget& window, Hooks hooks)
     : form_(form),
@@ -25,9 +58,17 @@ ControlBinding::ControlBinding(FormControls& form, QWidget& window, Hooks hooks)
   for (Kind k : {Kind::Shape, Kind::Picture})
     for (auto& [c, w] : onWindow_)
       if (c->kind() == k) w->lower();
+  layout_ = std::make_unique<WindowLayout>(form_, [this](const Control& c) {
+    const QWidget* w = widgetOf(c);
+    return w ? captionWidth(c, *w) : 0;
+  });
+  chainForTab();  // before placing: Qt chains no widget that takes no focus (a clipped one)
+  placeAll();
+  window_.installEventFilter(this);
 }
 
 ControlBinding::~ControlBinding() {
+  window_.removeEventFilter(this);
   for (auto& [c, handle] : observers_) c->removeObserver(handle);
   for (auto& [c, w] : widgets_) w->removeEventFilter(filter_.get());
 }
@@ -52,6 +93,7 @@ QWidget* ControlBinding::create(Control& c) {
   QWidget* w = createControlWidget(c, parent);
   widgets_[&c] = w;
   controls_[w] = &c;
+  focusPolicy_[w] = w->focusPolicy();
   if (parent == &window_) onWindow_.emplace_back(&c, w);
   w->installEventFilter(filter_.get());
   connectInput(c, *w);
@@ -116,6 +158,7 @@ void ControlBinding::connectInput(Control& c, QWidget& w) {
 void ControlBinding::userEvent(Control& c, Event e) {
   // A user's action even when it comes inside a handler (a focus moved by a hidden control).
   const OutsideEventScope outside;
+  const long faultsBefore = dispatchedFaults();
   if (e == Event::Click && c.kind() != Kind::Label && c.kind() != Kind::Picture &&
       c.kind() != Kind::Frame) {
     c.userClick();
@@ -124,7 +167,17 @@ void ControlBinding::userEvent(Control& c, Event e) {
   } else {
     c.raise(e);
   }
+  if (e == Event::Click && c.kind() == Kind::CommandButton) focusFieldThatStopped(faultsBefore);
   if (hooks_.afterUserEvent) hooks_.afterUserEvent();
+}
+
+void ControlBinding::focusFieldThatStopped(long faultsBefore) {
+  if (dispatchedFaults() == faultsBefore) return;
+  const Control* field = lastFaultSource();
+  if (!field || field->kind() != Kind::TextBox) return;
+  QWidget* w = widgetOf(*field);
+  if (w && w->isVisibleTo(&window_) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
+    w->setFocus(Qt::OtherFocusReason);
 }
 
 void ControlBinding::modelChanged(Control& c, Prop p) {
@@ -132,9 +185,65 @@ void ControlBinding::modelChanged(Control& c, Prop p) {
   if (!w) return;
   mirrorProp(c, *w, p);
   if (p == Prop::Visible) captions_.follow(c);
+  if (p == Prop::Text && layout_ && layout_->measure(c)) placeAll();
+  if (p == Prop::Geometry && layout_) {
+    if (!c.container() && othersFollow(c.anchor())) {
+      placeAll();
+    } else {
+      place(c);
+      if (c.kind() == Kind::Frame) updateFocusable();
+    }
+  }
   if ((p == Prop::Visible || p == Prop::Geometry) && w->parentWidget() == &window_ &&
       hooks_.layoutChanged)
     hooks_.layoutChanged();
+}
+
+bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_ && event->type() == QEvent::Resize) {
+    placeAll();
+    if (hooks_.layoutChanged) hooks_.layoutChanged();
+  }
+  return false;
+}
+
+void ControlBinding::place(const Control& c) {
+  if (QWidget* w = widgetOf(c)) w->setGeometry(layout_->place(c, window_.size()));
+}
+
+void ControlBinding::placeAll() {
+  for (const auto& [c, w] : widgets_) w->setGeometry(layout_->place(*c, window_.size()));
+  updateFocusable();
+}
+
+// A control cut off by its frame (the narrow "Orbits" frame) takes no focus, so Tab never
+// lands where typing cannot be seen.
+void ControlBinding::updateFocusable() {
+  for (const auto& [w, policy] : focusPolicy_) {
+    const QWidget* parent = w->parentWidget();
+    const bool clipped = parent != &window_ && !parent->rect().contains(w->geometry());
+    // Otherwise the policy is the style's: in a group of options only one takes Tab.
+    if (clipped) {
+      w->setFocusPolicy(Qt::NoFocus);
+    } else if (w->focusPolicy() == Qt::NoFocus) {
+      w->setFocusPolicy(policy);
+    }
+  }
+}
+
+void ControlBinding::chainForTab() {
+  QWidget* previous = nullptr;
+  bool focused = false;
+  for (const Control* c : screenOrder(form_)) {
+    QWidget* w = widgetOf(*c);
+    if (!w || (focusPolicy_[w] & Qt::TabFocus) == 0) continue;
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+    if (!focused && w->isVisibleTo(&window_)) {
+      w->setFocus();  // the window opens with the focus on the first control
+      focused = true;
+    }
+  }
 }
 
 }  // namespace sw4

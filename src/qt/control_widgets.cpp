@@ -11,6 +11,8 @@
 #include <algorithm>
 
 #include "platform/surface.h"
+#include "qt/field_edit.h"
+#include "qt/frame_box.h"
 #include "qt/pictures.h"
 #include "qt/qt_theme.h"
 #include "qt/shape_widget.h"
@@ -80,6 +82,7 @@ void mirrorText(const Control& c, QWidget& w) {
         e.setText(t);
         if (!e.hasFocus()) e.setCursorPosition(0);
       }
+      static_cast<FieldEdit&>(w).setRefused(!c.strictOk());
       break;
     }
     case Kind::Label:
@@ -138,7 +141,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
   QWidget* w = nullptr;
   switch (c.kind()) {
     case Kind::TextBox:
-      w = new QLineEdit(parent);
+      w = new FieldEdit(parent);
       break;
     case Kind::CheckBox: {
       auto* b = new QCheckBox(parent);
@@ -171,7 +174,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
       break;
     }
     case Kind::Frame:
-      w = new QGroupBox(parent);
+      w = new FrameBox(parent);
       break;
     case Kind::Picture: {
       auto* l = new QLabel(parent);
@@ -213,9 +216,7 @@ void mirrorProp(const Control& c, QWidget& w, Prop p) {
     case Prop::Colors:
       mirrorColors(c, w);
       break;
-    case Prop::Geometry:
-      w.setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), twipsToPixels(c.width()),
-                    twipsToPixels(c.height()));
+    case Prop::Geometry:  // the binding places widgets (WindowLayout)
       break;
     case Prop::Range:
       mirrorRange(c, w);
@@ -231,8 +232,8 @@ void mirrorProp(const Control& c, QWidget& w, Prop p) {
 void mirrorAll(const Control& c, QWidget& w) {
   const QSignalBlocker block(&w);
   w.setToolTip(QString::fromStdString(c.toolTip()));
-  for (Prop p : {Prop::Text, Prop::Range, Prop::Value, Prop::Colors, Prop::Geometry, Prop::Enabled,
-                 Prop::Locked, Prop::Visible})
+  for (Prop p :
+       {Prop::Text, Prop::Range, Prop::Value, Prop::Colors, Prop::Enabled, Prop::Locked, Prop::Visible})
     mirrorProp(c, w, p);
 }
 

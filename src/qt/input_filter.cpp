@@ -1,6 +1,8 @@
 #include "qt/input_filter.h"
 
+#include <QAbstractButton>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -26,6 +28,34 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
       if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
         binding_.userEvent(*c, Event::LostFocus);
+      return false;
+    }
+    case QEvent::FocusIn: {
+      // Tab enters a group of options once (the style's rule), at its selected option.
+      const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
+      if (c->kind() != Kind::OptionButton || c->selected() || !c->group() ||
+          (r != Qt::TabFocusReason && r != Qt::BacktabFocusReason))
+        return false;
+      for (const Control* o : *c->group()) {
+        QWidget* w = o->selected() ? binding_.widgetOf(*o) : nullptr;
+        if (w && w->isVisible() && w->isEnabled()) w->setFocus(r);
+      }
+      return false;
+    }
+    case QEvent::KeyPress: {
+      // Enter presses a focused button or ticks a box, as Space does, and commits a field as
+      // leaving it does.
+      const auto* ke = static_cast<QKeyEvent*>(event);
+      const bool enter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
+      if (!enter || (ke->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+      if (c->kind() == Kind::TextBox) {
+        binding_.userEvent(*c, Event::LostFocus);
+        return true;
+      }
+      if (auto* b = qobject_cast<QAbstractButton*>(watched)) {
+        b->click();
+        return true;
+      }
       return false;
     }
     case QEvent::MouseButtonDblClick:

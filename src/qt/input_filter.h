@@ -6,7 +6,9 @@ namespace sw4 {
 class ControlBinding;
 
 // Turns raw input on the bound widgets into model events: losing the focus raises LostFocus, a
-// double-click raises DblClick, and a click on a label, picture or frame raises Click.
+// double-click raises DblClick, and a click on a label, picture or frame raises Click; Enter on
+// a button or box clicks it and on a field raises LostFocus; Tab into a group of options lands
+// on the selected one.
 class InputFilter : public QObject {
  public:
   explicit InputFilter(ControlBinding& binding) : binding_(binding) {}

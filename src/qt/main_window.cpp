@@ -3,16 +3,21 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QShortcut>
+#include <QScreen>
 
 #include "model/sim.h"
 #include "qt/control_binding.h"
+#include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
+#include "qt/shortcuts.h"
 #include "qt/timer_binding.h"
+#include "qt/window_layout.h"
 
 namespace sw4 {
 
 namespace {
+
+constexpr int kTwips = Surface::kTwipsPerLogicalPixel;
 
 // Controls that paint every pixel of their rectangle, so the drawing under them never shows.
 bool opaque(Kind k) {
@@ -24,6 +29,7 @@ bool opaque(Kind k) {
 MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   setWindowTitle(QString::fromStdString(sim_.form.caption));
   setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent covers the whole client area
+  setMinimumSize(WindowLayout::kMinWidth, WindowLayout::kMinHeight);
   ControlBinding::Hooks hooks;
   hooks.afterUserEvent = [this] { drawingChanged(); };
   hooks.layoutChanged = [this] { uncoveredStale_ = true; };
@@ -31,14 +37,49 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   timers_ = std::make_unique<TimerBinding>(sim_.form, [this] { afterTimer(); });
   tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
   seenGeneration_ = sim_.surface.generation();
-  // Ctrl+Q closes the window, as closing it from its frame does.
-  connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &QWidget::close);
+
+  help_ = new HelpOverlay(*this);
+  shortcuts_ = new Shortcuts(*this, *controls_);
+  shortcuts_->addStandard(sim_.form);
+  shortcuts_->addAction(QStringLiteral("F11"), QStringLiteral("full screen, or back"),
+                        [this] { toggleFullScreen(); });
+  shortcuts_->addAction(QStringLiteral("F1"), QStringLiteral("this help, or close it"),
+                        [this] { help_->toggle(shortcuts_->entries()); });
+  shortcuts_->addAction(QStringLiteral("Escape"), QStringLiteral("close this help"),
+                        [this] { help_->hide(); });
 }
 
 MainWindow::~MainWindow() {
   sim_.tickDone.remove(tickDone_);
   timers_.reset();
   controls_.reset();
+}
+
+void MainWindow::open() {
+  const QSize design(kDesignWidthTwips / kTwips, kDesignHeightTwips / kTwips);
+  resize(design);
+  // The title bar and the frame come on top of the client area.
+  const QSize framed = design + QSize(16, 40);
+  const QScreen* s = screen();
+  const QSize room = s ? s->availableGeometry().size() : framed;
+  if (room.width() < framed.width() || room.height() < framed.height()) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+void MainWindow::toggleFullScreen() {
+  if (isFullScreen()) {
+    if (maximisedBeforeFullScreen_) {
+      showMaximized();
+    } else {
+      showNormal();
+    }
+  } else {
+    maximisedBeforeFullScreen_ = isMaximized();
+    showFullScreen();
+  }
 }
 
 void MainWindow::drawingChanged() {
@@ -63,20 +104,17 @@ const QRegion& MainWindow::uncoveredRegion() {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
   Surface& s = sim_.surface;
-  if (s.devicePixelRatio() != devicePixelRatioF())
-    sim_.resizeDrawingArea(width() * Surface::kTwipsPerLogicalPixel,
-                           height() * Surface::kTwipsPerLogicalPixel, devicePixelRatioF());
   QPainter p(this);
   const QColor back = toQColor(s.background());
   if (s.widthPixels() > 0 && s.heightPixels() > 0) {
-    // A view of the surface's own buffer: no copy. It is writable, so setting the pixel ratio
-    // does not detach it, and it dies at the end of this paint.
+    // A view of the surface's own buffer: no copy. It is writable, so nothing detaches it, and it
+    // dies at the end of this paint. One dot is one logical pixel: on a denser screen it grows
+    // to a block of device pixels, unsmoothed.
     QImage view(reinterpret_cast<uchar*>(s.data()), s.widthPixels(), s.heightPixels(),
-                s.widthPixels() * 4, QImage::Format_RGB32);
-    view.setDevicePixelRatio(s.devicePixelRatio());
-    p.drawImage(QPointF(0, 0), view);
-    const QSizeF shown = QSizeF(s.widthPixels(), s.heightPixels()) / s.devicePixelRatio();
-    QRegion rest = event->region() - QRect(QPoint(0, 0), shown.toSize());
+                s.stride() * 4, QImage::Format_RGB32);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QPoint(0, 0), view);
+    const QRegion rest = event->region() - QRect(0, 0, s.widthPixels(), s.heightPixels());
     for (const QRect& r : rest) p.fillRect(r, back);
   } else {
     p.fillRect(event->rect(), back);
@@ -85,10 +123,10 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  sim_.resizeDrawingArea(width() * Surface::kTwipsPerLogicalPixel,
-                         height() * Surface::kTwipsPerLogicalPixel, devicePixelRatioF());
+  sim_.resizeDrawingArea(width() * kTwips, height() * kTwips);
   seenGeneration_ = sim_.surface.generation();
   uncoveredStale_ = true;
+  if (help_->isVisible()) help_->centre();
   update();
 }
 

@@ -8,9 +8,12 @@ namespace sw4 {
 class Sim;
 class ControlBinding;
 class TimerBinding;
+class Shortcuts;
+class HelpOverlay;
 
 // The window "SW4": its client area is the drawing area (the simulation's pixel surface, shown
-// without copying) with every control of the form as a child widget on top.
+// without copying, one dot a logical pixel at every scale) with every control of the form as a
+// child widget on top.
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(Sim& sim, QWidget* parent = nullptr);
@@ -20,6 +23,12 @@ class MainWindow : public QWidget {
 
   ControlBinding& controls() { return *controls_; }
   TimerBinding& timers() { return *timers_; }
+  Shortcuts& shortcuts() { return *shortcuts_; }
+  HelpOverlay& help() { return *help_; }
+
+  // Shows the window at its design size, or maximised where the screen has less room.
+  void open();
+  void toggleFullScreen();
 
   // The surface has new pixels: repaint the drawing where no control covers it.
   void drawingChanged();
@@ -35,10 +44,13 @@ class MainWindow : public QWidget {
   Sim& sim_;
   std::unique_ptr<ControlBinding> controls_;
   std::unique_ptr<TimerBinding> timers_;
+  Shortcuts* shortcuts_;
+  HelpOverlay* help_;
   int tickDone_ = 0;
   unsigned seenGeneration_ = 0;
   QRegion uncovered_;
   bool uncoveredStale_ = true;
+  bool maximisedBeforeFullScreen_ = false;
 };
 
 }  // namespace sw4

@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 
 #include "model/theme.h"
+#include "qt/indicator_style.h"
 
 namespace sw4 {
 
@@ -16,7 +17,8 @@ QFont controlFont() {
 }
 
 void applyTheme(QApplication& app) {
-  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+    app.setStyle(new IndicatorStyle(fusion));
   QPalette p;
   const QColor panel = toQColor(theme::kPanelBack);
   const QColor text = toQColor(theme::kText);

@@ -8,7 +8,8 @@ class QApplication;
 
 namespace sw4 {
 
-// The window's look: the Fusion style with a dark palette and one small font for every control.
+// The window's look: the Fusion style (its check boxes and options redrawn for the dark) with a
+// dark palette and one small font for every control.
 void applyTheme(QApplication& app);
 QFont controlFont();
 

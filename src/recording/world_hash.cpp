@@ -53,8 +53,10 @@ std::uint64_t worldHash(const Sim& sim) {
   const Surface& s = sim.surface;
   for (int v : {sim.widthTwips(), sim.heightTwips(), s.widthPixels(), s.heightPixels()})
     f.number(static_cast<std::int32_t>(v));
-  const std::size_t n = static_cast<std::size_t>(s.widthPixels()) * s.heightPixels();
-  for (std::size_t i = 0; i < n; ++i) f.word(s.data()[i] & 0xFFFFFFu, 3);
+  for (int y = 0; y < s.heightPixels(); ++y) {
+    const std::uint32_t* row = s.data() + static_cast<std::size_t>(y) * s.stride();
+    for (int x = 0; x < s.widthPixels(); ++x) f.word(row[x] & 0xFFFFFFu, 3);
+  }
   return f.value();
 }
 

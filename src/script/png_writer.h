@@ -14,8 +14,10 @@ namespace sw4 {
 std::uint32_t crc32(const std::uint8_t* data, std::size_t n, std::uint32_t crc = 0);
 std::uint32_t adler32(const std::uint8_t* data, std::size_t n);
 
-// The PNG file of a width x height image of 0xAARRGGBB words (alpha ignored), row by row.
-std::vector<std::uint8_t> encodePng(int width, int height, const std::uint32_t* words);
+// The PNG file of a width x height image of 0xAARRGGBB words (alpha ignored), row by row, a row
+// starting every `stride` words (at least `width`).
+std::vector<std::uint8_t> encodePng(int width, int height, const std::uint32_t* words,
+                                    int stride = 0);
 
 // Writes the surface to `path`; false when the surface is empty or the file cannot be written.
 bool writePng(const std::string& path, const Surface& surface);

@@ -1,5 +1,6 @@
-// The window's layout at 1024 x 768: nothing visible overlaps, everything lies inside the client
-// area, every caption and design text fits its widget, and the middle stays free for the orbits.
+// The window's layout at 1024 x 768 and at other sizes down to the minimum: nothing visible
+// overlaps, everything lies inside the client area, every caption a control can show fits its
+// widget and keeps clear of its field, and the middle stays free for the orbits.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -10,6 +11,8 @@
 
 #include "model/fs4.h"
 #include "qt/control_binding.h"
+#include "qt/frame_box.h"
+#include "qt/window_layout.h"
 #include "qt_app.h"
 
 namespace sw4 {
@@ -19,7 +22,11 @@ constexpr int kWidth = 1024, kHeight = 768;
 
 class LayoutTest : public ::testing::Test {
  protected:
-  LayoutTest() { window.resize(kWidth, kHeight); }
+  LayoutTest() { setSize(QSize(kWidth, kHeight)); }
+  void setSize(QSize size) {
+    window.resize(size);
+    window.show();  // a hidden window is told its size only when shown
+  }
 
   // What may show before "Go": the clearing period, the moon field and attempts.
   void showOptionalFields() {
@@ -51,6 +58,7 @@ class LayoutTest : public ::testing::Test {
                        &form.Label7, &form.Label8, &form.Label9, &form.LaVmax, &form.LaVmin,
                        &form.LaVnow, &form.LavPer, &form.Text7})
       c->setVisible(true);
+    form.Chon.setCaption("Planet OFF");  // the widest it shows
   }
 
   bool shown(const Control& c) {
@@ -126,6 +134,26 @@ class LayoutTest : public ::testing::Test {
       if (shown(c)) expectFits(c, QString::fromStdString(c.text()));
   }
 
+  // A caption of the layout before its field ends at least a few pixels short of it.
+  void expectCaptionsClearOfFields() {
+    for (const auto& [cap, targets] : form.captionLinks()) {
+      for (const Control* t : targets) {
+        if (!shown(*cap) || !shown(*t) || t->kind() != Kind::TextBox) continue;
+        const QRect rc = onWindow(*binding.widgetOf(*cap)), rt = onWindow(*binding.widgetOf(*t));
+        if (rc.top() > rt.bottom() || rt.top() > rc.bottom() || rc.left() > rt.left()) continue;
+        const int textEnd = rc.left() + neededWidth(*cap, QString::fromStdString(cap->text()));
+        EXPECT_GE(rt.left() - textEnd, 4) << cap->fullName() << " touches " << t->fullName();
+      }
+    }
+  }
+
+  void expectAllWell(bool orbitsNarrow) {
+    expectNoOverlaps();
+    expectInside(orbitsNarrow);
+    expectTextsFit();
+    expectCaptionsClearOfFields();
+  }
+
   testing::QtAppReady ready;
   Fs4 form;
   QWidget window;
@@ -151,26 +179,20 @@ TEST_F(LayoutTest, SizesThatBehaviourDependsOn) {
 
 TEST_F(LayoutTest, AtDesignTime) {
   showOptionalFields();
-  expectNoOverlaps();
-  expectInside(true);
-  expectTextsFit();
+  expectAllWell(true);
 }
 
 TEST_F(LayoutTest, WithTheOrbitsFrameWide) {
   showOptionalFields();
   widenOrbits();
-  expectNoOverlaps();
-  expectInside(false);
-  expectTextsFit();
+  expectAllWell(false);
 }
 
 TEST_F(LayoutTest, AfterGo) {
   applyGo();
   showOptionalFields();
   widenOrbits();
-  expectNoOverlaps();
-  expectInside(false);
-  expectTextsFit();
+  expectAllWell(false);
 }
 
 TEST_F(LayoutTest, PausedWithTheInspectorOpen) {
@@ -178,10 +200,91 @@ TEST_F(LayoutTest, PausedWithTheInspectorOpen) {
   showOptionalFields();
   widenOrbits();
   openInspector();
-  expectNoOverlaps();
-  expectInside(false);
-  expectTextsFit();
+  expectAllWell(false);
 }
+
+// But for a field that gives its caption room by a few pixels.
+TEST_F(LayoutTest, TheFirstScreenKeepsItsDesignPlaces) {
+  for (const Control& c : form.all()) {
+    if (!shown(c)) continue;
+    const QRect design(c.left() / 15, c.top() / 15, c.width() / 15, c.height() / 15);
+    const QRect r = binding.widgetOf(c)->geometry();
+    EXPECT_EQ(QRect(design.topRight(), design.bottomRight()), QRect(r.topRight(), r.bottomRight()))
+        << c.fullName();
+    EXPECT_LE(r.left() - design.left(), 4) << c.fullName();
+    EXPECT_GE(r.left(), design.left()) << c.fullName();
+  }
+}
+
+// No control covers a frame's border, which runs through the middle of its caption.
+TEST_F(LayoutTest, GroupFramesAreDrawnWhole) {
+  for (const Control& c : form.all()) {
+    if (!shown(c) || !c.container()) continue;
+    const auto* frame = dynamic_cast<const FrameBox*>(binding.widgetOf(*c.container()));
+    ASSERT_NE(frame, nullptr);
+    const QRect r = binding.widgetOf(c)->geometry();
+    EXPECT_GT(r.top(), frame->borderTop()) << c.fullName();
+    // The narrow "Orbits" cuts its fields on purpose.
+    if (c.container() != &form.Frame6)
+      EXPECT_TRUE(frame->rect().adjusted(1, 1, -1, -1).contains(r)) << c.fullName();
+  }
+}
+
+TEST_F(LayoutTest, TheSelectedOptionStandsOut) {
+  const QImage on = binding.widgetOf(form.OpCollide(2))->grab().toImage();  // "Ignor"
+  const QImage off = binding.widgetOf(form.OpCollide(0))->grab().toImage();
+  int most = 0;
+  for (int y = 0; y < on.height(); ++y)
+    for (int x = 0; x < on.height(); ++x)
+      most = std::max(most, std::abs(qGray(on.pixel(x, y)) - qGray(off.pixel(x, y))));
+  EXPECT_GE(most, 100);
+}
+
+// The layout follows the window: at each size, in each state, all is well.
+class LayoutAtSize : public LayoutTest, public ::testing::WithParamInterface<QSize> {
+ protected:
+  LayoutAtSize() { setSize(GetParam()); }
+};
+
+TEST_P(LayoutAtSize, AtDesignTime) {
+  showOptionalFields();
+  expectAllWell(true);
+}
+
+TEST_P(LayoutAtSize, RunningWithTheOrbitsFrameWide) {
+  applyGo();
+  showOptionalFields();
+  widenOrbits();
+  expectAllWell(false);
+}
+
+TEST_P(LayoutAtSize, PausedWithTheInspectorOpen) {
+  applyGo();
+  showOptionalFields();
+  widenOrbits();
+  openInspector();
+  expectAllWell(false);
+}
+
+TEST_P(LayoutAtSize, TheRightColumnKeepsToTheRightEdgeAndOrbitsToTheCorner) {
+  const QSize size = GetParam();
+  EXPECT_EQ(size.width() - onWindow(*binding.widgetOf(form.Command1)).right(), 1024 - 1021);
+  EXPECT_EQ(size.width() - onWindow(*binding.widgetOf(form.Command2)).left(), 1024 - 866);
+  const QRect orbits = onWindow(*binding.widgetOf(form.Frame6));
+  EXPECT_EQ(size.height() - orbits.top(), 768 - 586);
+  const QRect panel = onWindow(*binding.widgetOf(form.Frame8));
+  EXPECT_EQ(size.height() - panel.top(), 768 - 700);
+  EXPECT_EQ(panel.left(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, LayoutAtSize,
+                         ::testing::Values(QSize(WindowLayout::kMinWidth, WindowLayout::kMinHeight),
+                                           QSize(1024, 600), QSize(800, 768), QSize(1366, 768),
+                                           QSize(1920, 1080)),
+                         [](const auto& info) {
+                           return std::to_string(info.param.width()) + "x" +
+                                  std::to_string(info.param.height());
+                         });
 
 TEST_F(LayoutTest, TheLayoutBoxesShowInTheNarrowOrbitsFrame) {
   form.Frame6.setWidth(900);  // the narrow form a second click gives
@@ -212,10 +315,18 @@ TEST_F(LayoutTest, TheWidestRunTimeTextsFit) {
   for (Control* c : {&form.LaVmin, &form.LaVnow, &form.LaVmax}) expectFits(*c, "28.2842712474619");
   expectFits(form.LavPer, "99.999999999999   %");
   expectFits(form.Label11, "999999");
-  expectFits(form.CDstar, "999");
   expectFits(form.Lapollo, "999999.1");
   expectFits(form.TXran, "-32000");
   expectFits(form.TXTOden, "999");
+  for (const char* caption : {"Planet ON", "Planet OFF"}) {
+    form.Chon.setCaption(caption);
+    expectFits(form.Chon, caption);
+  }
+  for (const char* caption : {"Create Stars", "202", "999"}) {
+    form.CDstar.setCaption(caption);
+    expectFits(form.CDstar, caption);
+  }
+  expectFits(form.Command5, "Pause");
 }
 
 }  // namespace

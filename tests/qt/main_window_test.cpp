@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 #include <QTest>
 
 #include "model/sim.h"
@@ -21,11 +22,13 @@ class MainWindowTest : public ::testing::Test {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
-  // The colour shown at logical pixel (x, y), also on a high-density screen.
+  // The colour shown at logical pixel (x, y), also on a high-density screen (where a device
+  // pixel shows the logical pixel its left top corner lies in).
   QColor shownAt(int x, int y) {
     const QImage shot = window.grab().toImage();
     const double dpr = shot.devicePixelRatio();
-    return shot.pixelColor(static_cast<int>(x * dpr), static_cast<int>(y * dpr));
+    return shot.pixelColor(static_cast<int>(std::ceil(x * dpr)),
+                           static_cast<int>(std::ceil(y * dpr)));
   }
 
   testing::QtAppReady ready;
@@ -40,11 +43,59 @@ TEST_F(MainWindowTest, TitleIsTheFormsCaption) {
 TEST_F(MainWindowTest, DrawingAreaIsTheClientAreaInTwips) {
   EXPECT_EQ(sim.widthTwips(), 800 * 15);
   EXPECT_EQ(sim.heightTwips(), 600 * 15);
-  EXPECT_DOUBLE_EQ(sim.surface.devicePixelRatio(), window.devicePixelRatioF());
-  EXPECT_EQ(sim.surface.widthPixels(), qRound(800 * window.devicePixelRatioF()));
+  EXPECT_EQ(sim.surface.widthPixels(), 800);  // a dot a logical pixel, at every scale
+  window.resize(1280, 720);
+  EXPECT_EQ(sim.widthTwips(), 1280 * 15);
+  EXPECT_EQ(sim.heightTwips(), 720 * 15);
+}
+
+TEST_F(MainWindowTest, NoSmallerThanTheMinimum) {
   window.resize(640, 480);
-  EXPECT_EQ(sim.widthTwips(), 640 * 15);
-  EXPECT_EQ(sim.heightTwips(), 480 * 15);
+  EXPECT_EQ(window.size(), QSize(800, 600));
+}
+
+// A dot is a block of device pixels in its own colour, next to pure background: no smoothing.
+TEST_F(MainWindowTest, OneDotIsOneLogicalPixelUnsmoothed) {
+  sim.surface.setPixel(400 * 15, 300 * 15, rgb(255, 128, 0));
+  const QImage shot = window.grab().toImage();
+  const double dpr = shot.devicePixelRatio();
+  const QColor dot(255, 128, 0), back(0, 0, 0);
+  int lit = 0;
+  for (int dy = static_cast<int>(298 * dpr); dy < static_cast<int>(303 * dpr); ++dy) {
+    for (int dx = static_cast<int>(398 * dpr); dx < static_cast<int>(403 * dpr); ++dx) {
+      const QColor c = shot.pixelColor(dx, dy);
+      ASSERT_TRUE(c == dot || c == back) << dx << "," << dy;
+      lit += c == dot;
+      if (dpr == std::floor(dpr)) {
+        const bool inside = dx / static_cast<int>(dpr) == 400 && dy / static_cast<int>(dpr) == 300;
+        EXPECT_EQ(c == dot, inside) << dx << "," << dy;
+      }
+    }
+  }
+  EXPECT_GE(lit, static_cast<int>(std::floor(dpr) * std::floor(dpr)));
+  EXPECT_LE(lit, static_cast<int>(std::ceil(dpr) * std::ceil(dpr)));
+}
+
+TEST_F(MainWindowTest, WhatIsDrawnStaysThroughResizing) {
+  sim.surface.setPixel(400 * 15, 300 * 15, rgb(255, 128, 0));
+  window.resize(1600, 1000);
+  EXPECT_EQ(shownAt(400, 300), QColor(255, 128, 0));
+  EXPECT_EQ(shownAt(1500, 900), QColor(0, 0, 0));  // uncovered: background
+  window.resize(800, 600);
+  EXPECT_EQ(shownAt(400, 300), QColor(255, 128, 0));
+}
+
+TEST_F(MainWindowTest, ACroppedPartComesBackUntilCleared) {
+  window.resize(1600, 1000);
+  sim.surface.setPixel(1500 * 15, 900 * 15, rgb(0, 255, 0));
+  window.resize(800, 600);
+  EXPECT_EQ(sim.surface.dotCount(), 0);
+  window.resize(1600, 1000);
+  EXPECT_EQ(shownAt(1500, 900), QColor(0, 255, 0));
+  window.resize(800, 600);
+  sim.form.Command4.userClick();  // "Clear"
+  window.resize(1600, 1000);
+  EXPECT_EQ(shownAt(1500, 900), QColor(0, 0, 0));
 }
 
 TEST_F(MainWindowTest, ShowsTheSurfacesPixelsInTheirColours) {

@@ -68,7 +68,7 @@ TEST_F(SessionRecordingTest, InputInsideATickReplaysToTheWindowsState) {
   });
   QTest::qWait(300);
   sim.processEvents.remove(hook);
-  window.resize(700, 500);
+  window.resize(900, 650);
   QTest::qWait(100);
   recording.toggle();  // Ctrl+R stops it
   ASSERT_FALSE(recording.recording());
@@ -77,7 +77,7 @@ TEST_F(SessionRecordingTest, InputInsideATickReplaysToTheWindowsState) {
   EXPECT_TRUE(script.starts_with("size ")) << script;
   EXPECT_NE(script.find("during 2 click Och(3)\nduring 2 text TXg(2) "), std::string::npos)
       << script;
-  EXPECT_NE(script.find("size 10500 7500\n"), std::string::npos) << script;
+  EXPECT_NE(script.find("size 13500 9750\n"), std::string::npos) << script;
   Program replayed;
   std::ostringstream out;
   ScriptEngine engine(replayed, out);
