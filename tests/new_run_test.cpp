@@ -95,7 +95,7 @@ TEST(NewRunTest, TheSameScriptThenRunsAsOnAFreshStart) {
 TEST(NewRunTest, AskedInsideATickItWaitsForTheTickToEnd) {
   Driver fresh, used;
   used.run("text TXn 20\nclick Command2\nadvance 100\nduring 10 new\nfire Ti\n");
-  EXPECT_FALSE(used.sim.newRunPending);
+  EXPECT_TRUE(used.sim.afterTick.empty());
   expectSame(see(used.sim), see(fresh.sim));
 }
 

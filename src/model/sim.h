@@ -1,5 +1,7 @@
 #pragma once
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "model/drawing_memo.h"
 #include "model/fs4.h"
@@ -54,8 +56,9 @@ class Sim {
   // so caches of the gravity pass know to refresh.
   unsigned long outsideEdits = 0;
   bool ended = false;  // "X" was pressed
-  bool newRunPending = false;  // New was asked for inside a tick: it runs when the tick ends
   int editorBody = -1;  // the body the inspector's fields were last loaded from
+  // What was asked for inside a tick (from its event processing) and waits for it to end.
+  std::vector<std::function<void()>> afterTick;
 
  private:
   int widthTwips_ = 15360;

@@ -4,12 +4,9 @@
 
 namespace sw4 {
 
-void newRun(Sim& sim) {
-  if (sim.inTick) {
-    sim.newRunPending = true;
-    return;
-  }
-  sim.newRunPending = false;
+namespace {
+
+void newRunNow(Sim& sim) {
   const HandlerScope byCode;  // what start-up raises comes from no user
   // Timers stop first: none fires while the form is put back, and those that run at start-up
   // begin their period anew.
@@ -24,6 +21,12 @@ void newRun(Sim& sim) {
   ++sim.outsideEdits;  // no event was raised, so the gravity pass would keep its cached rules
   startUp(sim);
   sim.newRunDone();
+}
+
+}  // namespace
+
+void newRun(Sim& sim) {
+  betweenTicks(sim, [&sim] { newRunNow(sim); });
 }
 
 }  // namespace sw4

@@ -63,17 +63,33 @@ void tickOnce(Sim& sim) {
   sim.tickDone();
 }
 
+void runAfterTick(Sim& sim) {
+  while (!sim.afterTick.empty()) {
+    const auto actions = std::move(sim.afterTick);
+    sim.afterTick.clear();
+    for (const auto& action : actions) action();
+  }
+}
+
 }  // namespace
+
+void betweenTicks(Sim& sim, std::function<void()> action) {
+  if (sim.inTick) {
+    sim.afterTick.push_back(std::move(action));
+  } else {
+    action();
+  }
+}
 
 void tick(Sim& sim) {
   if (sim.inTick) return;
   try {
     tickOnce(sim);
   } catch (const Fault&) {
-    if (sim.newRunPending) newRun(sim);
+    runAfterTick(sim);
     throw;
   }
-  if (sim.newRunPending) newRun(sim);
+  runAfterTick(sim);
 }
 
 }  // namespace sw4
