@@ -12,6 +12,7 @@
 #include "recording/recorder.h"
 #include "recording/world_hash.h"
 #include "script/script_engine.h"
+#include "setup/setup.h"
 
 namespace sw4 {
 namespace {
@@ -94,6 +95,18 @@ TEST(RecorderTest, NewIsWrittenWithoutTheEventsOfItsStartUp) {
   h.sim.form.Tr.fire();
   h.recorder.finish();
   EXPECT_NE(h.file.find("fire Ti\nnew\nfire Tr\nexpect"), std::string::npos) << h.file;
+  EXPECT_FALSE(replay(h.file));
+}
+
+TEST(RecorderTest, ASetupOpenedInsideATickIsWrittenAsItsSteps) {
+  Host h;
+  h.sim.form.Command2.userClick();
+  const std::vector<SetupStep> steps = readSetup("text TXn 9\nclick Och(3)\n", h.sim.form).steps;
+  h.pending[1].push_back([&] { applySetup(h.sim, steps); });
+  h.sim.form.Ti.fire();
+  h.recorder.finish();
+  EXPECT_NE(h.file.find("fire Ti\nnew\ntext TXn 9\nclick Och(3)\nexpect"), std::string::npos)
+      << h.file;
   EXPECT_FALSE(replay(h.file));
 }
 
