@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 namespace sw4 {
@@ -10,6 +11,19 @@ const QCommandLineOption kHelp({"h", "help"}, "Displays this help and exits.");
 const QCommandLineOption kVersion({"v", "version"}, "Displays the version and exits.");
 const QCommandLineOption kRecord("record",
                                  "Records the session from start-up as an sw4-script file.", "FILE");
+const QCommandLineOption kSetup("setup",
+                                "Opens a setup of fields and options (an sw4-script file of text "
+                                "and click lines) at start-up.",
+                                "FILE");
+
+// The arguments parsed as sw4 reads them, before QApplication takes its own.
+void parseEarly(QCommandLineParser& parser, int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  addOptions(parser);
+  parser.parse(arguments);
+}
+
 }  // namespace
 
 void addOptions(QCommandLineParser& parser) {
@@ -19,6 +33,7 @@ void addOptions(QCommandLineParser& parser) {
   parser.addOption(kHelp);
   parser.addOption(kVersion);
   parser.addOption(kRecord);
+  parser.addOption(kSetup);
 }
 
 QString recordFile(const QCommandLineParser& parser) {
@@ -26,11 +41,8 @@ QString recordFile(const QCommandLineParser& parser) {
 }
 
 std::optional<int> answerWithoutWindow(int& argc, char** argv) {
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   QCommandLineParser parser;
-  addOptions(parser);
-  parser.parse(arguments);
+  parseEarly(parser, argc, argv);
   if (parser.isSet(kVersion)) {
     std::printf("sw4 %s\n", SW4_VERSION);
     return 0;
@@ -41,6 +53,21 @@ std::optional<int> answerWithoutWindow(int& argc, char** argv) {
     std::printf("%s", qPrintable(parser.helpText()));
     return 0;
   }
+  return std::nullopt;
+}
+
+std::optional<int> readSetupOption(int argc, char** argv, const FormControls& form,
+                                   std::vector<SetupStep>& steps) {
+  QCommandLineParser parser;
+  parseEarly(parser, argc, argv);
+  if (!parser.isSet(kSetup)) return std::nullopt;
+  const QString file = parser.value(kSetup);
+  SetupReading r = readSetupFile(QFile::encodeName(file).toStdString(), form);
+  if (r.error) {
+    std::fprintf(stderr, "%s\n", describe(*r.error, file.toStdString()).c_str());
+    return 2;
+  }
+  steps = std::move(r.steps);
   return std::nullopt;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 #include <QCommandLineParser>
 #include <optional>
+#include <vector>
+
+#include "setup/setup.h"
 
 namespace sw4 {
 
@@ -11,6 +14,12 @@ void addOptions(QCommandLineParser& parser);
 // the answer and returns the exit status, or nothing when the program is to start. Options it
 // does not know (Qt's own among them) are left for the parse after QApplication.
 std::optional<int> answerWithoutWindow(int& argc, char** argv);
+
+// Reads the setup --setup names against the form, before any window: on an error prints
+// "FILE, line N: ..." and returns the exit status 2; otherwise nothing, the steps (none without
+// the option) in `steps`.
+std::optional<int> readSetupOption(int argc, char** argv, const FormControls& form,
+                                   std::vector<SetupStep>& steps);
 
 // The file --record names; empty without it.
 QString recordFile(const QCommandLineParser& parser);

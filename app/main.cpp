@@ -5,11 +5,13 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "command_line.h"
 #include "program/program.h"
 #include "qt/display_check.h"
 #include "qt/host_hooks.h"
+#include "qt/keep_actions.h"
 #include "qt/main_window.h"
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
@@ -17,6 +19,9 @@
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
+  sw4::Program sim;
+  std::vector<sw4::SetupStep> setup;
+  if (const auto status = sw4::readSetupOption(argc, argv, sim.form, setup)) return *status;
   // Without a display Qt would abort with a long message; say it in one line instead.
   if (!sw4::displayAvailable([](const char* name) { return std::getenv(name); })) {
     std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);
@@ -32,14 +37,16 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName(SW4_APP_ID);
   sw4::applyTheme(app);
-  sw4::Program sim;
   sw4::MainWindow window(sim);
   const sw4::HostHooks hooks(sim, window);
   sw4::SessionRecording recording(sim, window);
   window.shortcuts().describe(QStringLiteral("Ctrl+R"),
                               QStringLiteral("record to a file, or stop"));
+  sw4::KeepActions keep(sim, window);
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
   window.open();
+  // On the drawing area's size, as "Open setup..." would; a recording keeps its steps.
+  if (!setup.empty()) sw4::applySetup(sim, std::move(setup));
   return app.exec();
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential g++ cmake ninja-build
   qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-charts-dev libqt6opengl6-dev  # Qt6Charts' CMake package asks for Qt6OpenGL
   libgtest-dev googletest libbenchmark-dev
   clang-format clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick openbox x11-utils

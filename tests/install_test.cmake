@@ -32,6 +32,13 @@ execute_process(COMMAND ${no_display} ${usr}/bin/sw4 -reverse OUTPUT_VARIABLE ou
 if(NOT rc EQUAL 1 OR NOT out STREQUAL "")
   message(SEND_ERROR "sw4 -reverse with no display: exit status ${rc}, output '${out}'")
 endif()
+# A bad setup is refused before any window, so with no display too.
+file(WRITE ${STAGE}/bad.sw4 "text TXn 12\nfire Ti 5\n")
+execute_process(COMMAND ${no_display} ${usr}/bin/sw4 --setup ${STAGE}/bad.sw4
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "^${STAGE}/bad.sw4, line 2: ")
+  message(SEND_ERROR "sw4 --setup with a fire line: exit status ${rc}, message '${err}'")
+endif()
 
 execute_process(COMMAND ${usr}/bin/sw4-script ${SCRIPTS}/driver_text.sw4
   OUTPUT_VARIABLE out RESULT_VARIABLE rc)

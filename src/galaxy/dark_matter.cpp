@@ -10,14 +10,7 @@
 
 namespace sw4 {
 
-namespace {
-
-struct Range {
-  int first, last;
-};
-
-// The asteroid range from the class and count fields, held inside the body arrays.
-bool darkRange(const Fs4& f, Range& r) {
+bool darkMatterRange(const Fs4& f, DarkRange& r) {
   if (!f.TXw(2).strictOk() || !f.TXn.strictOk()) return false;
   const int first = CIntSaturated(f.TXw(2).strict() + 1);
   const int last = CIntSaturated(f.TXn.strict());
@@ -26,7 +19,9 @@ bool darkRange(const Fs4& f, Range& r) {
   return true;
 }
 
-void placeRing(Sim& sim, const Range& r) {
+namespace {
+
+void placeRing(Sim& sim, const DarkRange& r) {
   World& w = sim.world;
   Fs4& f = sim.form;
   const int count = r.last - r.first + 1;
@@ -52,8 +47,8 @@ void placeRing(Sim& sim, const Range& r) {
 void darkMatterClicked(Sim& sim) {
   Fs4& f = sim.form;
   ReOrbit(sim);
-  Range r;
-  if (!darkRange(f, r)) return;
+  DarkRange r;
+  if (!darkMatterRange(f, r)) return;
   if (f.Chdark.value() == 1 && f.Ti.enabled()) {
     f.Command4.setValue(1);
     placeRing(sim, r);

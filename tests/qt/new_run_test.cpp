@@ -1,12 +1,6 @@
 // New in the window: every widget and timer shows what a freshly started window shows.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QTimer>
 
 #include "program/program.h"
@@ -14,35 +8,10 @@
 #include "qt/main_window.h"
 #include "qt/timer_binding.h"
 #include "qt_app.h"
+#include "widget_snapshot.h"
 
 namespace sw4 {
 namespace {
-
-QString shown(QWidget& window, QWidget& w) {
-  QString s = QStringLiteral("%1 visible=%2 enabled=%3 geometry=%4,%5,%6,%7 fore=%8 back=%9")
-                  .arg(w.objectName())
-                  .arg(w.isVisibleTo(&window))
-                  .arg(w.isEnabled())
-                  .arg(w.x())
-                  .arg(w.y())
-                  .arg(w.width())
-                  .arg(w.height())
-                  .arg(w.palette().color(w.foregroundRole()).name())
-                  .arg(w.palette().color(w.backgroundRole()).name());
-  if (auto* e = qobject_cast<QLineEdit*>(&w))
-    s += " text=" + e->text() + QStringLiteral(" readOnly=%1").arg(e->isReadOnly());
-  if (auto* c = qobject_cast<QCheckBox*>(&w)) s += QStringLiteral(" state=%1").arg(c->checkState());
-  if (auto* b = qobject_cast<QAbstractButton*>(&w))
-    s += " text=" + b->text() + QStringLiteral(" checked=%1").arg(b->isChecked());
-  if (auto* b = qobject_cast<QScrollBar*>(&w))
-    s += QStringLiteral(" range=%1..%2 value=%3")
-             .arg(b->minimum())
-             .arg(b->maximum())
-             .arg(b->value());
-  if (auto* l = qobject_cast<QLabel*>(&w)) s += " text=" + l->text();
-  if (auto* g = qobject_cast<QGroupBox*>(&w)) s += " title=" + g->title();
-  return s;
-}
 
 TEST(QtNewRunTest, EveryWidgetAndTimerIsAsInAFreshWindow) {
   testing::QtAppReady ready;
@@ -74,8 +43,8 @@ TEST(QtNewRunTest, EveryWidgetAndTimerIsAsInAFreshWindow) {
           found << QString::fromStdString(a[i].fullName());
         continue;
       }
-      const QString sa = shown(fresh, *fresh.controls().widgetOf(a[i]));
-      const QString sb = shown(used, *used.controls().widgetOf(b[i]));
+      const QString sa = testing::shown(fresh, *fresh.controls().widgetOf(a[i]));
+      const QString sb = testing::shown(used, *used.controls().widgetOf(b[i]));
       if (sa != sb) found << sa + " | " + sb;
     }
     return found;

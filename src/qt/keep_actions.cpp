@@ -1,0 +1,153 @@
+#include "qt/keep_actions.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "model/sim.h"
+#include "program/program.h"
+#include "qt/drawing_menu.h"
+#include "qt/main_window.h"
+#include "qt/picture_export.h"
+#include "qt/plot_window.h"
+#include "qt/shortcuts.h"
+#include "setup/setup.h"
+
+namespace sw4 {
+
+namespace {
+
+const QString kSetupFilter = QObject::tr("SW4 setups (*.sw4);;All files (*)");
+
+QString documentsFolder() {
+  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !docs.isEmpty() && QDir(docs).exists() ? docs : QDir::homePath();
+}
+
+}  // namespace
+
+KeepActions::KeepActions(Sim& sim, MainWindow& window)
+    : QObject(&window), sim_(sim), window_(window) {
+  warn = [this](const QString& title, const QString& text) {
+    QMessageBox::warning(&window_, title, text);
+  };
+  savePicture_ = add(tr("Save picture..."), QStringLiteral("Ctrl+S"),
+                     tr("save the drawing as a PNG picture"), [this] { choosePicture(); });
+  copyPicture_ =
+      add(tr("Copy picture"), QStringLiteral("Ctrl+Shift+C"),
+          tr("copy the drawing to the clipboard"), [this] { sw4::copyPicture(picture()); });
+  separator();
+  startAnew_ = add(tr("New"), QStringLiteral("Ctrl+N"), tr("start anew, as at start-up"), [this] {
+    newRun(sim_);
+    drawingChanged();
+  });
+  openSetup_ =
+      add(tr("Open setup..."), QStringLiteral("Ctrl+O"),
+          tr("open a setup of fields and options (starts anew)"), [this] { chooseSetupToOpen(); });
+  saveSetup_ = add(tr("Save setup..."), QStringLiteral("Ctrl+Shift+S"),
+                   tr("save the fields and options as a setup"), [this] { chooseSetupToSave(); });
+  separator();
+  plot_ = add(tr("Plot watched body"), QStringLiteral("Ctrl+T"),
+              tr("plot the watched body's distance and speed"), [this] {
+                PlotWindow& p = plotWindow();
+                p.show();
+                p.raise();
+                p.activateWindow();
+              });
+  installDrawingMenu(window_);
+}
+
+KeepActions::~KeepActions() {
+  delete plotWindow_;  // before the Sim it listens to can go
+}
+
+QAction* KeepActions::add(const QString& text, const QString& keys, const QString& help,
+                          std::function<void()> run) {
+  auto* a = new QAction(text, &window_);
+  a->setShortcut(QKeySequence(keys));
+  window_.shortcuts().describe(keys, help);
+  a->setShortcutContext(Qt::WindowShortcut);
+  connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+  window_.addAction(a);
+  return a;
+}
+
+void KeepActions::separator() {
+  auto* a = new QAction(&window_);
+  a->setSeparator(true);
+  window_.addAction(a);
+}
+
+void KeepActions::drawingChanged() {
+  window_.drawingChanged();
+  window_.update();
+}
+
+PlotWindow& KeepActions::plotWindow() {
+  if (!plotWindow_) plotWindow_ = new PlotWindow(sim_, &window_);
+  return *plotWindow_;
+}
+
+QImage KeepActions::picture() const {
+  return drawingPicture(sim_.surface, window_.devicePixelRatioF());
+}
+
+bool KeepActions::savePictureTo(const QString& path) {
+  if (sw4::savePicture(picture(), path)) return true;
+  warn(tr("Save picture"), tr("Cannot write the picture to %1.").arg(path));
+  return false;
+}
+
+void KeepActions::choosePicture() {
+  const QString start = picturesFolder() + '/' + defaultPictureName(QDateTime::currentDateTime());
+  QString path =
+      QFileDialog::getSaveFileName(&window_, tr("Save picture"), start, tr("PNG images (*.png)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+  savePictureTo(path);
+}
+
+bool KeepActions::saveSetupTo(const QString& path) {
+  QFile file(path);
+  const QByteArray bytes = QByteArray::fromStdString(writeSetup(sim_));
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+      file.flush())
+    return true;
+  warn(tr("Save setup"), tr("Cannot write the setup to %1.").arg(path));
+  return false;
+}
+
+void KeepActions::chooseSetupToSave() {
+  QString path = QFileDialog::getSaveFileName(&window_, tr("Save setup"),
+                                              documentsFolder() + "/sw4-setup.sw4", kSetupFilter);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sw4");
+  saveSetupTo(path);
+}
+
+bool KeepActions::openSetupFrom(const QString& path) {
+  const SetupReading r = readSetupFile(QFile::encodeName(path).toStdString(), sim_.form);
+  if (r.error) {
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    warn(tr("Open setup"), QString::fromStdString(describe(*r.error, name)) +
+                               tr("\n\nNothing of the setup was applied."));
+    return false;
+  }
+  applySetup(sim_, r.steps);
+  drawingChanged();
+  return true;
+}
+
+void KeepActions::chooseSetupToOpen() {
+  const QString path =
+      QFileDialog::getOpenFileName(&window_, tr("Open setup"), documentsFolder(), kSetupFilter);
+  if (!path.isEmpty()) openSetupFrom(path);
+}
+
+}  // namespace sw4

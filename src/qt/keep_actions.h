@@ -1,0 +1,60 @@
+#pragma once
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QImage;
+
+namespace sw4 {
+
+class Sim;
+class MainWindow;
+class PlotWindow;
+
+// What lets a user keep what a run makes, as actions of the main window with their shortcuts
+// (listed in the window's help): save the picture (Ctrl+S), copy it (Ctrl+Shift+C), start anew
+// (Ctrl+N), open and save a setup (Ctrl+O, Ctrl+Shift+S), plot the watched body (Ctrl+T). The
+// drawing area's context menu shows them.
+class KeepActions : public QObject {
+ public:
+  KeepActions(Sim& sim, MainWindow& window);
+  ~KeepActions() override;
+  KeepActions(const KeepActions&) = delete;
+  KeepActions& operator=(const KeepActions&) = delete;
+
+  QAction* savePicture() const { return savePicture_; }
+  QAction* copyPicture() const { return copyPicture_; }
+  QAction* startAnew() const { return startAnew_; }
+  QAction* saveSetup() const { return saveSetup_; }
+  QAction* openSetup() const { return openSetup_; }
+  QAction* plot() const { return plot_; }
+
+  // The same without the file dialogs (the command line, tests). Each tells the user what went
+  // wrong through `warn` and answers false.
+  bool savePictureTo(const QString& path);
+  bool saveSetupTo(const QString& path);
+  bool openSetupFrom(const QString& path);
+  PlotWindow& plotWindow();
+
+  // How a failure is told; a message box unless replaced.
+  std::function<void(const QString& title, const QString& text)> warn;
+
+ private:
+  QAction* add(const QString& text, const QString& keys, const QString& help,
+               std::function<void()> run);
+  void separator();
+  void chooseSetupToOpen();
+  void chooseSetupToSave();
+  void choosePicture();
+  void drawingChanged();
+  QImage picture() const;
+
+  Sim& sim_;
+  MainWindow& window_;
+  PlotWindow* plotWindow_ = nullptr;
+  QAction *savePicture_, *copyPicture_, *startAnew_, *saveSetup_, *openSetup_, *plot_;
+};
+
+}  // namespace sw4

@@ -1,0 +1,72 @@
+#include "qt/watch_log.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sw4 {
+
+namespace {
+
+double speedOf(const World& w, int i) {
+  return std::sqrt(w.MomentumX[i] * w.MomentumX[i] + w.MomentumY[i] * w.MomentumY[i]);
+}
+
+}  // namespace
+
+void WatchLog::record(const World& w) {
+  const int n = w.InspectedPlanet;
+  if (!isBody(n)) return;
+  const WatchSample s{w.TickCount, w.PlanetDistance, speedOf(w, n), w.Aphelion, w.Perihelion};
+  if (!std::isfinite(s.distance) || !std::isfinite(s.speed)) return;
+  if (n != body_ || (size_ > 0 && s.tick <= (*this)[size_ - 1].tick)) {
+    clear();
+    body_ = n;
+  }
+  if (size_ < kCapacity) {
+    ring_[(start_ + size_++) % kCapacity] = s;
+  } else {
+    ring_[start_] = s;
+    start_ = (start_ + 1) % kCapacity;
+  }
+  ++version_;
+}
+
+void WatchLog::clear() {
+  start_ = size_ = 0;
+  body_ = -1;
+  ++version_;
+}
+
+std::vector<CurvePoint> rotationCurve(const World& w, int firstDark, int lastDark) {
+  std::vector<CurvePoint> points;
+  const int last = std::min<int>(w.TotalPlanets, kMaxBody);
+  for (int i = 1; i <= last; ++i) {
+    if (w.PlanetOff[i] != 0) continue;
+    const double d = std::hypot(w.PlanetX[i] - w.PlanetX[0], w.PlanetY[i] - w.PlanetY[0]);
+    const double v = speedOf(w, i);
+    if (std::isfinite(d) && std::isfinite(v))
+      points.push_back({d, v, i >= firstDark && i <= lastDark});
+  }
+  return points;
+}
+
+std::vector<CurvePoint> meanSpeedCurve(const std::vector<CurvePoint>& points, int bins) {
+  double far = 0;
+  for (const CurvePoint& p : points)
+    if (!p.dark) far = std::max(far, p.distance);
+  std::vector<CurvePoint> curve;
+  if (far <= 0 || bins <= 0) return curve;
+  std::vector<double> sum(static_cast<std::size_t>(bins)), count(sum.size());
+  for (const CurvePoint& p : points) {
+    if (p.dark) continue;
+    const auto b =
+        std::min<std::size_t>(static_cast<std::size_t>(p.distance / far * bins), sum.size() - 1);
+    sum[b] += p.speed;
+    ++count[b];
+  }
+  for (std::size_t b = 0; b < sum.size(); ++b)
+    if (count[b] > 0) curve.push_back({(b + 0.5) * far / bins, sum[b] / count[b], false});
+  return curve;
+}
+
+}  // namespace sw4
