@@ -11,9 +11,7 @@ DotStyle dotStyleOf(Sim& sim, int b, int watched);
 
 // The gravity pass keeps the dot styles of bodies 0..last in sim.dots and refreshes them whenever
 // something may have changed a body (a handler, a contact, an outside edit).
-inline void refreshDotStyles(Sim& sim, int last, int watched) {
-  for (int b = 0; b <= last; ++b) sim.dots[b] = dotStyleOf(sim, b, watched);
-}
+void refreshDotStyles(Sim& sim, int last, int watched);
 inline void refreshDotStyle(Sim& sim, int b, int watched) {
   sim.dots[b] = dotStyleOf(sim, b, watched);
 }
@@ -42,11 +40,36 @@ inline void plotDot(Surface& surface, int x, int y, int dx, int dy, Color c) {
     surface.setPixel(static_cast<int>(px), static_cast<int>(py), c);
 }
 
+// A body-dot offset: dotOffset in whole numbers, as a body's spread is never negative.
+inline int bodyDotOffset(Rnd& rnd, int spread) {
+  return static_cast<int>((rnd.nextBits() * (2u * spread)) >> 24) - spread;
+}
+
 // The dot of body b: two draws for its offset, then one pixel.
 inline void drawDot(Surface& surface, Rnd& rnd, const DotStyle& s) {
-  const int dx = dotOffset(rnd, s.spread);
-  const int dy = dotOffset(rnd, s.spread);
+  const int dx = bodyDotOffset(rnd, s.spread);
+  const int dy = bodyDotOffset(rnd, s.spread);
   plotDot(surface, s.x, s.y, dx, dy, s.color);
 }
+
+// Draws body dots as drawDot does, with the surface's pixels at hand: for the many dots of the
+// gravity pass. Valid until the surface is resized.
+class DotPen {
+ public:
+  explicit DotPen(Surface& surface) : surface_(&surface), pen_(surface.pen()) {}
+  void draw(Rnd& rnd, const DotStyle& s) const {
+    const int dx = bodyDotOffset(rnd, s.spread);
+    const int dy = bodyDotOffset(rnd, s.spread);
+    if (!s.inRange) return plotDot(*surface_, s.x, s.y, dx, dy, s.color);
+    const int px = pen_.toPixel(s.x + dx);
+    const int py = pen_.toPixel(s.y + dy);
+    if (pen_.inside(px, py)) pen_.put(px, py, s.word);
+  }
+  const Surface::Pen& pen() const { return pen_; }
+
+ private:
+  Surface* surface_;
+  Surface::Pen pen_;
+};
 
 }  // namespace sw4

@@ -29,10 +29,13 @@ struct PaletteMemo {
   std::array<Entry, kBodySlots> entries{};
 };
 
-// Where and how a body's dot is drawn: its drawing position, spread and colour.
+// Where and how a body's dot is drawn: its drawing position, spread and colour; the colour as a
+// pixel word, and whether every offset of the spread keeps the dot in 0..32767 twips.
 struct DotStyle {
   int x = 0, y = 0, spread = 0;
   Color color = 0;
+  std::uint32_t word = 0;
+  bool inRange = false;
 };
 
 // The dot styles of the bodies as the gravity pass uses them.

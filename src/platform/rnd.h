@@ -10,7 +10,9 @@ class Rnd {
  public:
   Rnd() { seed(0.0); }
   void seed(double s);
-  float next() {
+  float next() { return static_cast<float>(nextBits()) * (1.0f / 16777216.0f); }
+  // The 24 random bits that next() divides by 2^24.
+  std::uint32_t nextBits() {
     const std::uint32_t result = rotl(s_[1] * 5, 7) * 9;
     const std::uint32_t t = s_[1] << 9;
     s_[2] ^= s_[0];
@@ -19,7 +21,7 @@ class Rnd {
     s_[0] ^= s_[3];
     s_[2] ^= t;
     s_[3] = rotl(s_[3], 11);
-    return static_cast<float>(result >> 8) * (1.0f / 16777216.0f);
+    return result >> 8;
   }
   std::array<std::uint32_t, 4> state() const { return {s_[0], s_[1], s_[2], s_[3]}; }
 

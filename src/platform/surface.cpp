@@ -2,8 +2,53 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace sw4 {
+
+namespace {
+
+// The first set cell of row[from, cols), or cols: eight cells at a time, as most are clear.
+int nextSet(const std::uint8_t* row, int from, int cols) {
+  int c = from;
+  for (; c + 8 <= cols; c += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, row + c, 8);
+    if (word != 0) break;
+  }
+  while (c < cols && !row[c]) ++c;
+  return c;
+}
+
+}  // namespace
+
+void Surface::runsOf(const std::vector<std::uint8_t>& grid, int cols, int rows, int tileWidth,
+                     int tileHeight, std::vector<PixelRect>& out) {
+  out.clear();
+  above_.clear();
+  for (int r = 0; r < rows; ++r) {
+    here_.clear();
+    std::size_t k = 0;
+    const std::uint8_t* row = grid.data() + static_cast<std::size_t>(r) * cols;
+    for (int c = nextSet(row, 0, cols); c < cols; c = nextSet(row, c + 1, cols)) {
+      const int first = c;
+      while (c + 1 < cols && row[c + 1]) ++c;
+      const int x = first * tileWidth, y = r * tileHeight;
+      const PixelRect run{x, y, std::min((c + 1) * tileWidth, width_) - x,
+                          std::min(y + tileHeight, height_) - y};
+      // Joined to the run above when both span the same columns.
+      while (k < above_.size() && out[above_[k]].x < run.x) ++k;
+      if (k < above_.size() && out[above_[k]].x == run.x && out[above_[k]].width == run.width) {
+        out[above_[k]].height += run.height;
+        here_.push_back(above_[k]);
+      } else {
+        out.push_back(run);
+        here_.push_back(out.size() - 1);
+      }
+    }
+    above_.swap(here_);
+  }
+}
 
 void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
   if (!(devicePixelRatio > 0)) devicePixelRatio = 1.0;
@@ -29,11 +74,16 @@ void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
     stride_ = stride;
     rows_ = rows;
   }
+  tilesWide_ = (width_ + kTilePixels - 1) / kTilePixels;
+  tilesHigh_ = (height_ + kTilePixels - 1) / kTilePixels;
+  tiles_.assign(static_cast<std::size_t>(tilesWide_) * tilesHigh_, 0);
+  allChanged_ = true;
   ++generation_;
 }
 
 void Surface::clear() {
   std::fill(pixels_.begin(), pixels_.end(), toWord(background_));
+  allChanged_ = true;
   ++generation_;
 }
 
@@ -58,6 +108,40 @@ long Surface::dotCount() const {
     n += std::count_if(row, row + width_, [bg](std::uint32_t w) { return w != bg; });
   }
   return n;
+}
+
+void Surface::takeChanges(std::vector<PixelRect>& out, int maxRects) {
+  out.clear();
+  if (allChanged_) {
+    allChanged_ = false;
+    std::fill(tiles_.begin(), tiles_.end(), 0);
+    if (width_ > 0 && height_ > 0) out.push_back({0, 0, width_, height_});
+    return;
+  }
+  runsOf(tiles_, tilesWide_, tilesHigh_, kTilePixels, kTilePixels, out);
+  if (out.empty()) return;
+  const int most = std::max(maxRects, 1);
+  int cols = tilesWide_, rows = tilesHigh_, tileWidth = kTilePixels, tileHeight = kTilePixels;
+  if (static_cast<int>(out.size()) > most) coarse_ = tiles_;
+  while (static_cast<int>(out.size()) > most && (cols > 1 || rows > 1)) {
+    // Too many: tiles twice as wide (or, when they are wider than high, twice as high), each set
+    // where either of its halves is.
+    const bool wider = tileWidth == tileHeight ? cols > 1 : rows == 1;
+    const int newCols = wider ? (cols + 1) / 2 : cols;
+    const int newRows = wider ? rows : (rows + 1) / 2;
+    for (int r = 0; r < rows; ++r) {
+      for (int c = 0; c < cols; ++c) {
+        const std::uint8_t set = coarse_[static_cast<std::size_t>(r) * cols + c];
+        coarse_[static_cast<std::size_t>(r) * cols + c] = 0;
+        const int to = wider ? r * newCols + c / 2 : (r / 2) * newCols + c;
+        coarse_[static_cast<std::size_t>(to)] |= set;
+      }
+    }
+    cols = newCols, rows = newRows;
+    (wider ? tileWidth : tileHeight) *= 2;
+    runsOf(coarse_, cols, rows, tileWidth, tileHeight, out);
+  }
+  std::fill(tiles_.begin(), tiles_.end(), 0);
 }
 
 }  // namespace sw4

@@ -6,15 +6,60 @@
 
 namespace sw4 {
 
+// A rectangle of the surface in pixels.
+struct PixelRect {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
 // The drawing area's pixels. Positions come in twips; a pixel covers twipsPerPixel twips (15 at
 // one device pixel per logical pixel). Pixels stay until the surface is cleared, also across a
 // resize: what is drawn keeps its place from the top left corner. The buffer keeps the largest
 // extent it has had, so a part cropped by shrinking comes back when the area grows again, until
 // the next clear. Stored as 0xFFRRGGBB words, a row every stride() words, so the Qt binding can
-// wrap the buffer without copying.
+// wrap the buffer without copying. The surface remembers which tiles of kTilePixels x
+// kTilePixels of the area it drew on, so a view repaints only those.
 class Surface {
  public:
   static constexpr int kTwipsPerLogicalPixel = 15;
+  static constexpr int kTileShift = 3;
+  static constexpr int kTilePixels = 1 << kTileShift;
+
+  // Writes pixels straight into the buffer and marks their tiles: for drawing many dots in a
+  // row. Valid until the next resize().
+  class Pen {
+   public:
+    int toPixel(int twips) const {
+      return unitScale_ ? twips / kTwipsPerLogicalPixel : static_cast<int>(twips * pixelsPerTwip_);
+    }
+    bool inside(int px, int py) const {
+      return static_cast<unsigned>(px) < static_cast<unsigned>(width_) &&
+             static_cast<unsigned>(py) < static_cast<unsigned>(height_);
+    }
+    // px, py must be inside().
+    void put(int px, int py, std::uint32_t word) const {
+      pixels_[static_cast<std::size_t>(py) * stride_ + px] = word;
+      tiles_[(py >> kTileShift) * tilesWide_ + (px >> kTileShift)] = 1;
+    }
+
+   private:
+    friend class Surface;
+    explicit Pen(Surface& s)
+        : pixels_(s.pixels_.data()),
+          tiles_(s.tiles_.data()),
+          width_(s.width_),
+          height_(s.height_),
+          stride_(s.stride_),
+          tilesWide_(s.tilesWide_),
+          unitScale_(s.unitScale_),
+          pixelsPerTwip_(s.pixelsPerTwip_) {}
+
+    std::uint32_t* pixels_;
+    std::uint8_t* tiles_;
+    int width_, height_, stride_, tilesWide_;
+    bool unitScale_;
+    double pixelsPerTwip_;
+  };
 
   // widthTwips x heightTwips of drawing area, at devicePixelRatio device pixels a logical pixel
   // (a new ratio starts a new, cleared buffer).
@@ -23,15 +68,20 @@ class Surface {
   void setBackground(Color c);
   Color background() const { return background_; }
 
+  Pen pen() { return Pen(*this); }
   void setPixel(int xTwips, int yTwips, Color c) {
     if (xTwips < 0 || yTwips < 0) return;
-    const int px = toPixel(xTwips);
-    const int py = toPixel(yTwips);
-    if (px >= width_ || py >= height_) return;
-    pixels_[static_cast<std::size_t>(py) * stride_ + px] = toWord(c);
+    const Pen p = pen();
+    const int px = p.toPixel(xTwips);
+    const int py = p.toPixel(yTwips);
+    if (p.inside(px, py)) p.put(px, py, toWord(c));
   }
   Color pixel(int xTwips, int yTwips) const;
   long dotCount() const;  // pixels of the area not of the background colour
+
+  // The rectangles drawn on since the last call (the whole area after a clear or resize), at most
+  // maxRects of them: when there are more, neighbouring tiles are merged into larger rectangles.
+  void takeChanges(std::vector<PixelRect>& out, int maxRects);
 
   int widthPixels() const { return width_; }
   int heightPixels() const { return height_; }
@@ -54,9 +104,19 @@ class Surface {
   static Color fromWord(std::uint32_t w) { return rgb((w >> 16) & 255, (w >> 8) & 255, w & 255); }
 
  private:
-  std::vector<std::uint32_t> pixels_;  // stride_ x rows_ words
-  int width_ = 0, height_ = 0;         // the area shown
-  int stride_ = 0, rows_ = 0;          // the extent kept
+  // The set cells of a grid of tiles as rectangles: runs along each row, joined to
+  // the run above when both span the same columns.
+  void runsOf(const std::vector<std::uint8_t>& grid, int cols, int rows, int tileWidth,
+              int tileHeight, std::vector<PixelRect>& out);
+
+  std::vector<std::uint32_t> pixels_;      // stride_ x rows_ words
+  std::vector<std::uint8_t> tiles_;        // 1 where a pixel was set since the last takeChanges()
+  std::vector<std::uint8_t> coarse_;       // takeChanges()'s larger tiles
+  std::vector<std::size_t> above_, here_;  // runsOf()'s rectangles ending at a row
+  int width_ = 0, height_ = 0;             // the area shown
+  int stride_ = 0, rows_ = 0;              // the extent kept
+  int tilesWide_ = 0, tilesHigh_ = 0;      // over the area shown
+  bool allChanged_ = true;
   double dpr_ = 1.0;
   double pixelsPerTwip_ = 1.0 / kTwipsPerLogicalPixel;
   bool unitScale_ = true;  // one device pixel a logical pixel: integer arithmetic
