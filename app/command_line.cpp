@@ -15,6 +15,8 @@ const QCommandLineOption kSetup("setup",
                                 "Opens a setup of fields and options (an sw4-script file of text "
                                 "and click lines) at start-up.",
                                 "FILE");
+const QCommandLineOption kStats("stats",
+                                "Writes the ticks so far to standard error once a second.");
 
 // The arguments parsed as sw4 reads them, before QApplication takes its own.
 void parseEarly(QCommandLineParser& parser, int argc, char** argv) {
@@ -34,10 +36,15 @@ void addOptions(QCommandLineParser& parser) {
   parser.addOption(kVersion);
   parser.addOption(kRecord);
   parser.addOption(kSetup);
+  parser.addOption(kStats);
 }
 
 QString recordFile(const QCommandLineParser& parser) {
   return parser.value(kRecord);
+}
+
+bool wantsStats(const QCommandLineParser& parser) {
+  return parser.isSet(kStats);
 }
 
 std::optional<int> answerWithoutWindow(int& argc, char** argv) {

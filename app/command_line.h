@@ -24,4 +24,7 @@ std::optional<int> readSetupOption(int argc, char** argv, const FormControls& fo
 // The file --record names; empty without it.
 QString recordFile(const QCommandLineParser& parser);
 
+// --stats: the tick rate is written to standard error (for bench/window_load.sh).
+bool wantsStats(const QCommandLineParser& parser);
+
 }  // namespace sw4

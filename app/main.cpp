@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "command_line.h"
@@ -16,6 +17,7 @@
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
 #include "qt/shortcuts.h"
+#include "qt/tick_stats.h"
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
   sw4::KeepActions keep(sim, window);
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
+  const auto stats = sw4::wantsStats(parser) ? std::make_unique<sw4::TickStats>(sim) : nullptr;
   window.open();
   // On the drawing area's size, as "Open setup..." would; a recording keeps its steps.
   if (!setup.empty()) sw4::applySetup(sim, std::move(setup));

@@ -7,12 +7,15 @@
 #include <QWidget>
 
 #include "model/sim.h"
+#include "qt/event_pump.h"
 
 namespace sw4 {
 
 HostHooks::HostHooks(Sim& sim, QWidget& window)
     : sim_(sim),
-      processEvents_(sim.processEvents.add([](int) { QCoreApplication::processEvents(); })),
+      pump_(std::make_unique<EventPump>(sim, window)),
+      processEvents_(sim.processEvents.add([pump = pump_.get()](int) { pump->afterBody(); })),
+      tickDone_(sim.tickDone.add([pump = pump_.get()] { pump->tickEnded(); })),
       endProgram_(sim.endProgram.add([&window] {
         window.hide();
         QCoreApplication::quit();
@@ -28,6 +31,7 @@ HostHooks::HostHooks(Sim& sim, QWidget& window)
 
 HostHooks::~HostHooks() {
   sim_.processEvents.remove(processEvents_);
+  sim_.tickDone.remove(tickDone_);
   sim_.endProgram.remove(endProgram_);
   sim_.openUrl.remove(openUrl_);
   sim_.criticalMessage.remove(criticalMessage_);

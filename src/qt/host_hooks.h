@@ -1,14 +1,17 @@
 #pragma once
 
+#include <memory>
+
 class QWidget;
 
 namespace sw4 {
 
 class Sim;
+class EventPump;
 
 // The simulation's host hooks for the running app, attached for the lifetime of this object:
-// event processing inside the tick, ending the program, opening a web address (never through a
-// shell) and a critical message box.
+// event processing inside the tick (EventPump), ending the program,
+// opening a web address (never through a shell) and a critical message box.
 class HostHooks {
  public:
   HostHooks(Sim& sim, QWidget& window);
@@ -18,7 +21,8 @@ class HostHooks {
 
  private:
   Sim& sim_;
-  int processEvents_, endProgram_, openUrl_, criticalMessage_;
+  std::unique_ptr<EventPump> pump_;
+  int processEvents_, tickDone_, endProgram_, openUrl_, criticalMessage_;
 };
 
 }  // namespace sw4

@@ -19,6 +19,10 @@ namespace {
 
 constexpr int kTwips = Surface::kTwipsPerLogicalPixel;
 
+// A tick changes the drawing in many small places (one or two for each body): when there are
+// more than this many, neighbours are merged.
+constexpr int kMostRectangles = 256;
+
 // Controls that paint every pixel of their rectangle, so the drawing under them never shows.
 bool opaque(Kind k) {
   return k != Kind::Picture && k != Kind::Shape && k != Kind::ScrollBar;
@@ -36,7 +40,6 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   controls_ = std::make_unique<ControlBinding>(sim_.form, *this, std::move(hooks));
   timers_ = std::make_unique<TimerBinding>(sim_.form, [this] { afterTimer(); });
   tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
-  seenGeneration_ = sim_.surface.generation();
 
   help_ = new HelpOverlay(*this);
   shortcuts_ = new Shortcuts(*this, *controls_);
@@ -83,13 +86,16 @@ void MainWindow::toggleFullScreen() {
 }
 
 void MainWindow::drawingChanged() {
-  seenGeneration_ = sim_.surface.generation();
-  update(uncoveredRegion());
+  sim_.surface.takeChanges(changes_, kMostRectangles);
+  if (changes_.empty()) return;
+  QRegion changed;
+  for (const PixelRect& r : changes_) changed += QRect(r.x, r.y, r.width, r.height);
+  update(changed & uncoveredRegion());
 }
 
 void MainWindow::afterTimer() {
-  // A timer that cleared the surface outside a tick (periodic clearing) needs a repaint too.
-  if (sim_.surface.generation() != seenGeneration_) drawingChanged();
+  // A timer that drew or cleared outside a tick (periodic clearing) needs a repaint too.
+  drawingChanged();
 }
 
 const QRegion& MainWindow::uncoveredRegion() {
@@ -113,9 +119,10 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     QImage view(reinterpret_cast<uchar*>(s.data()), s.widthPixels(), s.heightPixels(),
                 s.stride() * 4, QImage::Format_RGB32);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QPoint(0, 0), view);
-    const QRegion rest = event->region() - QRect(0, 0, s.widthPixels(), s.heightPixels());
-    for (const QRect& r : rest) p.fillRect(r, back);
+    // Only what was asked for: after a tick, the few rectangles it drew on.
+    const QRect area(0, 0, s.widthPixels(), s.heightPixels());
+    for (const QRect& r : event->region() & area) p.drawImage(r.topLeft(), view, r);
+    for (const QRect& r : event->region() - area) p.fillRect(r, back);
   } else {
     p.fillRect(event->rect(), back);
   }
@@ -124,7 +131,6 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   sim_.resizeDrawingArea(width() * kTwips, height() * kTwips);
-  seenGeneration_ = sim_.surface.generation();
   uncoveredStale_ = true;
   if (help_->isVisible()) help_->centre();
   update();

@@ -2,6 +2,9 @@
 #include <QRegion>
 #include <QWidget>
 #include <memory>
+#include <vector>
+
+#include "platform/surface.h"
 
 namespace sw4 {
 
@@ -30,7 +33,7 @@ class MainWindow : public QWidget {
   void open();
   void toggleFullScreen();
 
-  // The surface has new pixels: repaint the drawing where no control covers it.
+  // The surface may have new pixels: repaint what changed where no control covers it.
   void drawingChanged();
 
  protected:
@@ -47,7 +50,7 @@ class MainWindow : public QWidget {
   Shortcuts* shortcuts_;
   HelpOverlay* help_;
   int tickDone_ = 0;
-  unsigned seenGeneration_ = 0;
+  std::vector<PixelRect> changes_;
   QRegion uncovered_;
   bool uncoveredStale_ = true;
   bool maximisedBeforeFullScreen_ = false;

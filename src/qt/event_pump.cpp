@@ -1,0 +1,40 @@
+#include "qt/event_pump.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QThread>
+#include <QWidget>
+
+#include "model/sim.h"
+
+namespace sw4 {
+
+EventPump::EventPump(Sim& sim, QWidget& window) : sim_(sim), window_(window) {
+  window_.installEventFilter(this);
+}
+
+void EventPump::afterBody() {
+  QCoreApplication::sendPostedEvents();
+  const Clock::time_point now = Clock::now();
+  if (now < due_) return;
+  QCoreApplication::processEvents();
+  due_ = Clock::now() + kEvery;
+}
+
+void EventPump::tickEnded() {
+  if (!repaintHeld_) return;
+  repaintHeld_ = false;
+  QCoreApplication::postEvent(&window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
+bool EventPump::eventFilter(QObject* watched, QEvent* event) {
+  // Not inside a dialog's own loop, where the window must go on painting.
+  if (watched == &window_ && event->type() == QEvent::UpdateRequest && sim_.inTick &&
+      QThread::currentThread()->loopLevel() <= 1) {
+    repaintHeld_ = true;
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace sw4

@@ -1,0 +1,36 @@
+#pragma once
+#include <QObject>
+#include <chrono>
+
+class QWidget;
+
+namespace sw4 {
+
+class Sim;
+
+// The event processing after each pulled body of a tick. Events posted to the application are
+// delivered at once; the window system's input and the timers are asked for once at least a
+// millisecond has passed since the last time, as asking costs about a microsecond even when
+// nothing is pending. The window's repaint requests that come up inside a tick wait for its end,
+// so a tick is painted once.
+class EventPump : public QObject {
+ public:
+  EventPump(Sim& sim, QWidget& window);
+
+  void afterBody();
+  void tickEnded();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  static constexpr std::chrono::milliseconds kEvery{1};
+
+  Sim& sim_;
+  QWidget& window_;
+  Clock::time_point due_{};
+  bool repaintHeld_ = false;
+};
+
+}  // namespace sw4
