@@ -2,27 +2,34 @@
 # The window's load at the default setting: starts SW4 under Xvfb with openbox, presses "Go"
 # (Ctrl+Return), lets it settle, then over SECONDS prints the app's and the X server's share of
 # one core (CPU time from /proc), the ticks a second (from `sw4 --stats`) and the machine's load.
-# Usage: bench/window_load.sh [BINARY] [SECONDS] [DISPLAY_NUMBER]
+# Usage: bench/window_load.sh [BINARY] [SECONDS] [DISPLAY_NUMBER]   (a free display without one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin="${1:-build/sw4}"
 seconds="${2:-20}"
-display="${3:-14}"
+display="${3:-}"
 settle=3
 [[ -x "$bin" ]] || { echo "window_load: $bin not built" >&2; exit 1; }
 
 log=$(mktemp)
+chosen=$(mktemp)
 pids=()
 finish() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  rm -f "$log"
+  rm -f "$log" "$chosen"
 }
 trap finish EXIT
 
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+if [[ -n "$display" ]]; then
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+else
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$chosen" 2>/dev/null &
+fi
 xvfb=$!
 pids+=("$xvfb")
+for _ in $(seq 1 50); do [[ -n "$display" || -s "$chosen" ]] && break; sleep 0.1; done
+display="${display:-$(head -n1 "$chosen")}"
 export DISPLAY=":$display"
 for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1 ||

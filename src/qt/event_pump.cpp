@@ -16,12 +16,18 @@ EventPump::EventPump(Sim& sim, QWidget& window) : sim_(sim), window_(window) {
 void EventPump::afterBody() {
   QCoreApplication::sendPostedEvents();
   const Clock::time_point now = Clock::now();
+  // A tick starts from the event loop, which has just let everything run.
+  if (tickStarts_) {
+    tickStarts_ = false;
+    due_ = now + kEvery;
+  }
   if (now < due_) return;
   QCoreApplication::processEvents();
   due_ = Clock::now() + kEvery;
 }
 
 void EventPump::tickEnded() {
+  tickStarts_ = true;
   if (!repaintHeld_) return;
   repaintHeld_ = false;
   QCoreApplication::postEvent(&window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
