@@ -151,7 +151,7 @@ void componentsAtRoundedHalfPi(double dx, double dy, double f, double& fx, doubl
 // branches (the roots and divisions of several pairs at once); the walk takes those it needs.
 constexpr int kRun = 64;
 struct PullRun {
-  double d[kRun], fx[kRun], fy[kRun];
+  double d[kRun], fx[kRun], fy[kRun];  // d is -1 where the pull is at the rounded half pi
 };
 
 template <class Force>
@@ -164,7 +164,7 @@ void farPullsOf(const World& w, const PairWalk& walk, int lo, int count, Force f
     const double d = std::sqrt(dx * dx + dy * dy);
     const double inv = 1 / d;
     const double f = force(G * w.PlanetGravity[lo + i], inv, d);
-    run.d[i] = d;
+    run.d[i] = atRoundedHalfPi(dx, d) ? -1.0 : d;
     componentsOf(dx, dy, inv, f, run.fx[i], run.fy[i]);
   }
 }
@@ -178,7 +178,7 @@ int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b, Fo
   PullRun run;
   Rnd rnd = walk.rnd;
   const Surface::Pen pen = walk.pen.pen();
-  const double xa = walk.xa, farFrom = walk.farFrom;
+  const double farFrom = walk.farFrom;
   const int a = walk.a, marked = walk.marked;
   double accX = walk.accX, accY = walk.accY;
   if (b >= marked) return b;
@@ -189,7 +189,7 @@ int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b, Fo
       if (b == a || w.PlanetOff[b] == 1) continue;
       const DotStyle& s = dots[b];
       const double d = run.d[b - lo];
-      if (!s.inRange || !(d > farFrom) || atRoundedHalfPi(w.PlanetX[b] - xa, d)) break;
+      if (!s.inRange || !(d > farFrom)) break;
       accX += run.fx[b - lo];
       accY += run.fy[b - lo];
       const int px = pen.toPixel(s.x + bodyDotOffset(rnd, s.spread));
