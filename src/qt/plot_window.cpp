@@ -26,7 +26,10 @@ namespace {
 // At most this many points a series: the log is thinned to the smallest and largest value of
 // each stretch of ticks, which keeps every peak on screen.
 constexpr std::size_t kShownPoints = 2000;
-constexpr int kCurveBins = 24;
+// The rotation curve: the median speed in this many stretches of distance, each of at least
+// this many bodies.
+constexpr int kCurveBins = 16;
+constexpr std::size_t kCurveBodiesAtLeast = 3;
 
 QLineSeries* lineSeries(const QString& name, const QColor& color, Qt::PenStyle style) {
   auto* s = new QLineSeries;
@@ -82,7 +85,7 @@ QList<QPointF> thinned(const WatchLog& log, Value value) {
 
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
-  resize(760, 640);
+  resize(760, 720);
 
   distance_ = lineSeries(tr("distance from the sun"), QColor(110, 190, 255), Qt::SolidLine);
   aphelion_ = lineSeries(tr("aphelion record"), QColor(255, 191, 128), Qt::DashLine);
@@ -106,28 +109,28 @@ PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window),
   watchView_ = new QChartView(watch);
   watchView_->setRenderHint(QPainter::Antialiasing);
 
-  planets_ = new QScatterSeries;
-  planets_->setName(tr("planets"));
-  planets_->setMarkerSize(5);
-  planets_->setColor(QColor(110, 190, 255));
-  planets_->setBorderColor(Qt::transparent);
+  bodies_ = new QScatterSeries;
+  bodies_->setName(tr("bodies"));
+  bodies_->setMarkerSize(5);
+  bodies_->setColor(QColor(110, 190, 255));
+  bodies_->setBorderColor(Qt::transparent);
   darkMatter_ = new QScatterSeries;
   darkMatter_->setName(tr("dark-matter ring"));
   darkMatter_->setMarkerSize(6);
   darkMatter_->setColor(QColor(170, 170, 170));
   darkMatter_->setBorderColor(Qt::transparent);
-  meanSpeed_ = lineSeries(tr("mean speed"), QColor(255, 230, 110), Qt::SolidLine);
+  medianSpeed_ = lineSeries(tr("median speed"), QColor(255, 230, 110), Qt::SolidLine);
   auto* curve = new QChart;
   curve->setTheme(QChart::ChartThemeDark);
   curve->setTitle(tr("Rotation curve: speed against distance from the sun"));
-  curve->addSeries(planets_);
+  curve->addSeries(bodies_);
   curve->addSeries(darkMatter_);
-  curve->addSeries(meanSpeed_);
+  curve->addSeries(medianSpeed_);
   curveDistanceAxis_ = valueAxis(tr("distance from the sun (twips)"));
   curveSpeedAxis_ = valueAxis(tr("speed (twips a tick)"));
   curve->addAxis(curveDistanceAxis_, Qt::AlignBottom);
   curve->addAxis(curveSpeedAxis_, Qt::AlignLeft);
-  for (QXYSeries* s : std::initializer_list<QXYSeries*>{planets_, darkMatter_, meanSpeed_}) {
+  for (QXYSeries* s : std::initializer_list<QXYSeries*>{bodies_, darkMatter_, medianSpeed_}) {
     s->attachAxis(curveDistanceAxis_);
     s->attachAxis(curveSpeedAxis_);
   }
@@ -142,8 +145,8 @@ PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window),
   bar->addWidget(title_, 1);
   bar->addWidget(exportButton);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(watchView_, 3);
-  layout->addWidget(curveView_, 2);
+  layout->addWidget(watchView_, 1);
+  layout->addWidget(curveView_, 1);
   layout->addLayout(bar);
 
   redrawTimer_.setInterval(kRedrawMs);
@@ -218,21 +221,31 @@ void PlotWindow::redrawCurve() {
   curveDrawnAt_ = ticksSeen_;
   DarkRange dark{1, 0};
   darkMatterRange(sim_.form, dark);
-  QList<QPointF> planets, ring;
+  QList<QPointF> bodies, ring, median;
+  std::vector<double> speeds;
   double dHi = 0, vHi = 0;
   const std::vector<CurvePoint> points = rotationCurve(sim_.world, dark.first, dark.last);
   for (const CurvePoint& p : points) {
-    (p.dark ? ring : planets).append(QPointF(p.distance, p.speed));
+    (p.dark ? ring : bodies).append(QPointF(p.distance, p.speed));
     dHi = std::max(dHi, p.distance);
+    speeds.push_back(p.speed);
+  }
+  for (const CurvePoint& p : medianSpeedCurve(points, kCurveBins, kCurveBodiesAtLeast)) {
+    median.append(QPointF(p.distance, p.speed));
     vHi = std::max(vHi, p.speed);
   }
-  planets_->replace(planets);
+  // The speed axis reaches a little over nine bodies in ten: the few flung off by a close pass
+  // would squash the curve to the floor.
+  if (!speeds.empty()) {
+    const auto at = speeds.begin() + static_cast<std::ptrdiff_t>(speeds.size() * 9 / 10);
+    std::nth_element(speeds.begin(), at, speeds.end());
+    vHi = std::max(vHi, *at);
+  }
+  bodies_->replace(bodies);
   darkMatter_->replace(ring);
-  QList<QPointF> mean;
-  for (const CurvePoint& p : meanSpeedCurve(points, kCurveBins)) mean.append({p.distance, p.speed});
-  meanSpeed_->replace(mean);
+  medianSpeed_->replace(median);
   curveDistanceAxis_->setRange(0, dHi > 0 ? dHi * 1.05 : 1);
-  curveSpeedAxis_->setRange(0, vHi > 0 ? vHi * 1.05 : 1);
+  curveSpeedAxis_->setRange(0, vHi > 0 ? vHi * 1.25 : 1);
 }
 
 QString PlotWindow::csv() const {

@@ -60,8 +60,8 @@ class PlotWindow : public QWidget {
   QChartView* curveView_ = nullptr;
   QLineSeries *distance_ = nullptr, *speed_ = nullptr, *aphelion_ = nullptr, *perihelion_ = nullptr;
   QValueAxis *tickAxis_ = nullptr, *distanceAxis_ = nullptr, *speedAxis_ = nullptr;
-  QScatterSeries *planets_ = nullptr, *darkMatter_ = nullptr;
-  QLineSeries* meanSpeed_ = nullptr;
+  QScatterSeries *bodies_ = nullptr, *darkMatter_ = nullptr;
+  QLineSeries* medianSpeed_ = nullptr;
   QValueAxis *curveDistanceAxis_ = nullptr, *curveSpeedAxis_ = nullptr;
 };
 

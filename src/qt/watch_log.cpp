@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace sw4 {
 
@@ -18,7 +19,7 @@ void WatchLog::record(const World& w) {
   if (!isBody(n)) return;
   const WatchSample s{w.TickCount, w.PlanetDistance, speedOf(w, n), w.Aphelion, w.Perihelion};
   if (!std::isfinite(s.distance) || !std::isfinite(s.speed)) return;
-  if (n != body_ || (size_ > 0 && s.tick <= (*this)[size_ - 1].tick)) {
+  if (n != body_ || (size_ > 0 && s.tick != (*this)[size_ - 1].tick + 1)) {
     clear();
     body_ = n;
   }
@@ -50,22 +51,28 @@ std::vector<CurvePoint> rotationCurve(const World& w, int firstDark, int lastDar
   return points;
 }
 
-std::vector<CurvePoint> meanSpeedCurve(const std::vector<CurvePoint>& points, int bins) {
+std::vector<CurvePoint> medianSpeedCurve(const std::vector<CurvePoint>& points, int bins,
+                                         std::size_t atLeast) {
   double far = 0;
   for (const CurvePoint& p : points)
     if (!p.dark) far = std::max(far, p.distance);
   std::vector<CurvePoint> curve;
   if (far <= 0 || bins <= 0) return curve;
-  std::vector<double> sum(static_cast<std::size_t>(bins)), count(sum.size());
+  std::vector<std::vector<double>> speeds(static_cast<std::size_t>(bins));
   for (const CurvePoint& p : points) {
     if (p.dark) continue;
-    const auto b =
-        std::min<std::size_t>(static_cast<std::size_t>(p.distance / far * bins), sum.size() - 1);
-    sum[b] += p.speed;
-    ++count[b];
+    const auto b = std::min(static_cast<std::size_t>(p.distance / far * bins), speeds.size() - 1);
+    speeds[b].push_back(p.speed);
   }
-  for (std::size_t b = 0; b < sum.size(); ++b)
-    if (count[b] > 0) curve.push_back({(b + 0.5) * far / bins, sum[b] / count[b], false});
+  for (std::size_t b = 0; b < speeds.size(); ++b) {
+    std::vector<double>& v = speeds[b];
+    if (v.empty() || v.size() < atLeast) continue;
+    const auto mid = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
+    std::nth_element(v.begin(), mid, v.end());
+    double median = *mid;
+    if (v.size() % 2 == 0) median = (median + *std::max_element(v.begin(), mid)) / 2;
+    curve.push_back({(static_cast<double>(b) + 0.5) * far / bins, median, false});
+  }
   return curve;
 }
 

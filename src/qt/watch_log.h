@@ -14,7 +14,8 @@ struct WatchSample {
 };
 
 // The watched body's course over the last ticks, for the plot. It starts anew when the watched
-// body changes or the tick count goes back (a pause, a layout, New).
+// body changes or a tick does not follow the last one: the count went back (a pause, a layout,
+// New) or ticks went by unseen (the plot was closed).
 class WatchLog {
  public:
   static constexpr std::size_t kCapacity = 10000;
@@ -47,8 +48,11 @@ struct CurvePoint {
 // Every living planet of the system, the bodies firstDark..lastDark marked.
 std::vector<CurvePoint> rotationCurve(const World& w, int firstDark, int lastDark);
 
-// The curve through the points that are not dark matter: their mean speed in each of `bins`
-// equal stretches of distance from the sun out to the farthest, empty stretches left out.
-std::vector<CurvePoint> meanSpeedCurve(const std::vector<CurvePoint>& points, int bins);
+// The curve through the points that are not dark matter: their median speed in each of `bins`
+// equal stretches of distance from the sun out to the farthest; a stretch of fewer than
+// `atLeast` bodies is left out. The median, so that a body flung off by a close pass does not
+// lift a whole stretch.
+std::vector<CurvePoint> medianSpeedCurve(const std::vector<CurvePoint>& points, int bins,
+                                         std::size_t atLeast);
 
 }  // namespace sw4

@@ -179,14 +179,16 @@ TEST_F(KeepActionsTest, AClosedPlotDoesNotListenAndAnOpenOneOnlyReads) {
   EXPECT_EQ(plot.log().size(), 40u);
 }
 
-TEST(RotationCurveTest, MeanSpeedOfTheVisibleBodiesByDistance) {
-  const std::vector<CurvePoint> points = {
-      {10, 2, false}, {30, 4, false}, {40, 6, false}, {100, 99, true}};
-  const std::vector<CurvePoint> curve = meanSpeedCurve(points, 2);
-  ASSERT_EQ(curve.size(), 2u);  // the dark ring is left out, also from the reach
-  EXPECT_EQ(curve[0].speed, 2);
-  EXPECT_EQ(curve[1].distance, 30);
-  EXPECT_EQ(curve[1].speed, 5);
+TEST(RotationCurveTest, MedianSpeedOfTheVisibleBodiesByDistance) {
+  const std::vector<CurvePoint> points = {{10, 2, false}, {11, 3, false},   {25, 50, false},
+                                          {30, 4, false}, {35, 900, false}, {40, 6, false},
+                                          {100, 99, true}};
+  const std::vector<CurvePoint> curve = medianSpeedCurve(points, 4, 2);
+  // The dark ring is left out, also from the reach (40); so is the body alone at 25.
+  ASSERT_EQ(curve.size(), 2u);
+  EXPECT_EQ(curve[0].distance, 15);
+  EXPECT_EQ(curve[0].speed, 2.5);
+  EXPECT_EQ(curve[1].speed, 6);  // the one flung off does not lift it
 }
 
 TEST_F(KeepActionsTest, TheRotationCurveShowsWhileDarkMatterIsTicked) {
@@ -200,7 +202,7 @@ TEST_F(KeepActionsTest, TheRotationCurveShowsWhileDarkMatterIsTicked) {
   EXPECT_TRUE(plot.curveView()->isVisibleTo(&plot));
 }
 
-TEST(WatchLogTest, KeepsTheLastTicksAndStartsAnewWhenTheTickCountGoesBack) {
+TEST(WatchLogTest, KeepsTheLastTicksAndStartsAnewWhenATickDoesNotFollowTheLast) {
   World w;
   w.InspectedPlanet = 2;
   WatchLog log;
@@ -217,6 +219,12 @@ TEST(WatchLogTest, KeepsTheLastTicksAndStartsAnewWhenTheTickCountGoesBack) {
   EXPECT_EQ(log.size(), 1u);
   w.TickCount = 2;
   w.InspectedPlanet = -1;  // the field names no body
+  log.record(w);
+  EXPECT_EQ(log.size(), 1u);
+  w.InspectedPlanet = 2;
+  log.record(w);
+  EXPECT_EQ(log.size(), 2u);
+  w.TickCount = 9;  // ticks went by while the plot was closed
   log.record(w);
   EXPECT_EQ(log.size(), 1u);
 }
