@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include "model/sim.h"
@@ -28,15 +29,30 @@ void EventPump::afterBody() {
 
 void EventPump::tickEnded() {
   tickStarts_ = true;
+  releaseRepaint();
+}
+
+void EventPump::releaseRepaint() {
   if (!repaintHeld_) return;
   repaintHeld_ = false;
   QCoreApplication::postEvent(&window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
+// Also for a tick cut short by a run-time error, which ends without tickEnded().
+void EventPump::releaseOnceTheTickIsOver() {
+  if (!repaintHeld_) return;
+  if (sim_.inTick) {
+    QTimer::singleShot(0, this, [this] { releaseOnceTheTickIsOver(); });
+  } else {
+    releaseRepaint();
+  }
 }
 
 bool EventPump::eventFilter(QObject* watched, QEvent* event) {
   // Not inside a dialog's own loop, where the window must go on painting.
   if (watched == &window_ && event->type() == QEvent::UpdateRequest && sim_.inTick &&
       QThread::currentThread()->loopLevel() <= 1) {
+    if (!repaintHeld_) QTimer::singleShot(0, this, [this] { releaseOnceTheTickIsOver(); });
     repaintHeld_ = true;
     return true;
   }

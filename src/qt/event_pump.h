@@ -24,6 +24,9 @@ class EventPump : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void releaseRepaint();
+  void releaseOnceTheTickIsOver();
+
   using Clock = std::chrono::steady_clock;
   static constexpr std::chrono::milliseconds kEvery{1};
 
