@@ -12,6 +12,11 @@ namespace sw4 {
 
 EventPump::EventPump(Sim& sim, QWidget& window) : sim_(sim), window_(window) {
   window_.installEventFilter(this);
+  // A timer, not a posted call, so that the events posted inside a tick do not run it.
+  releaseTimer_.setInterval(0);
+  connect(&releaseTimer_, &QTimer::timeout, this, [this] {
+    if (!sim_.inTick) releaseRepaint();
+  });
 }
 
 void EventPump::afterBody() {
@@ -33,26 +38,18 @@ void EventPump::tickEnded() {
 }
 
 void EventPump::releaseRepaint() {
+  releaseTimer_.stop();
   if (!repaintHeld_) return;
   repaintHeld_ = false;
   QCoreApplication::postEvent(&window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
-}
-
-// Also for a tick cut short by a run-time error, which ends without tickEnded().
-void EventPump::releaseOnceTheTickIsOver() {
-  if (!repaintHeld_) return;
-  if (sim_.inTick) {
-    QTimer::singleShot(0, this, [this] { releaseOnceTheTickIsOver(); });
-  } else {
-    releaseRepaint();
-  }
 }
 
 bool EventPump::eventFilter(QObject* watched, QEvent* event) {
   // Not inside a dialog's own loop, where the window must go on painting.
   if (watched == &window_ && event->type() == QEvent::UpdateRequest && sim_.inTick &&
       QThread::currentThread()->loopLevel() <= 1) {
-    if (!repaintHeld_) QTimer::singleShot(0, this, [this] { releaseOnceTheTickIsOver(); });
+    // Also let go once a tick that a run-time error cut short (without tickEnded()) is over.
+    if (!repaintHeld_) releaseTimer_.start();
     repaintHeld_ = true;
     return true;
   }

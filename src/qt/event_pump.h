@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QTimer>
 #include <chrono>
 
 class QWidget;
@@ -25,7 +26,6 @@ class EventPump : public QObject {
 
  private:
   void releaseRepaint();
-  void releaseOnceTheTickIsOver();
 
   using Clock = std::chrono::steady_clock;
   static constexpr std::chrono::milliseconds kEvery{1};
@@ -35,6 +35,7 @@ class EventPump : public QObject {
   Clock::time_point due_{};
   bool tickStarts_ = true;
   bool repaintHeld_ = false;
+  QTimer releaseTimer_;
 };
 
 }  // namespace sw4
