@@ -63,12 +63,12 @@ std::optional<int> answerWithoutWindow(int& argc, char** argv) {
   return std::nullopt;
 }
 
-std::optional<int> readSetupOption(int argc, char** argv, const FormControls& form,
-                                   std::vector<SetupStep>& steps) {
+std::optional<int> readSetupOption(int argc, char** argv, std::vector<SetupStep>& steps) {
   QCommandLineParser parser;
   parseEarly(parser, argc, argv);
   if (!parser.isSet(kSetup)) return std::nullopt;
   const QString file = parser.value(kSetup);
+  const Fs4 form;  // the controls a setup may name, as at start-up
   SetupReading r = readSetupFile(QFile::encodeName(file).toStdString(), form);
   if (r.error) {
     std::fprintf(stderr, "%s\n", describe(*r.error, file.toStdString()).c_str());

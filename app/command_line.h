@@ -18,8 +18,7 @@ std::optional<int> answerWithoutWindow(int& argc, char** argv);
 // Reads the setup --setup names against the form, before any window: on an error prints
 // "FILE, line N: ..." and returns the exit status 2; otherwise nothing, the steps (none without
 // the option) in `steps`.
-std::optional<int> readSetupOption(int argc, char** argv, const FormControls& form,
-                                   std::vector<SetupStep>& steps);
+std::optional<int> readSetupOption(int argc, char** argv, std::vector<SetupStep>& steps);
 
 // The file --record names; empty without it.
 QString recordFile(const QCommandLineParser& parser);

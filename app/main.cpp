@@ -21,9 +21,8 @@
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
-  sw4::Program sim;
   std::vector<sw4::SetupStep> setup;
-  if (const auto status = sw4::readSetupOption(argc, argv, sim.form, setup)) return *status;
+  if (const auto status = sw4::readSetupOption(argc, argv, setup)) return *status;
   // Without a display Qt would abort with a long message; say it in one line instead.
   if (!sw4::displayAvailable([](const char* name) { return std::getenv(name); })) {
     std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);
@@ -39,6 +38,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName(SW4_APP_ID);
   sw4::applyTheme(app);
+  sw4::Program sim;
   sw4::MainWindow window(sim);
   const sw4::HostHooks hooks(sim, window);
   sw4::SessionRecording recording(sim, window);
