@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,6 +92,7 @@ class ChildPool {
 
   int jobs_;
   ChildLimits limits_;
+  std::vector<std::unique_ptr<SharedLog>> logs_;
   std::vector<SharedLog*> freeLogs_;
   std::vector<Running> running_;
   std::vector<std::pair<std::uint64_t, ChildResult>> finished_;

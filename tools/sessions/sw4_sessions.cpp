@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,16 +47,27 @@ struct Options {
   std::exit(2);
 }
 
+// Digits only: stoull alone would take "-1" as the largest number and skip leading blanks.
 std::uint64_t number(const std::string& s) {
-  try {
-    std::size_t used = 0;
-    const unsigned long long v = std::stoull(s, &used);
-    if (used != s.size()) usage("not a number: " + s);
-    return v;
-  } catch (const std::exception&) {
+  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos)
     usage("not a number: " + s);
+  try {
+    return std::stoull(s);
+  } catch (const std::exception&) {
+    usage("number out of range: " + s);
   }
 }
+
+// A count for an int option, refused beyond its type instead of wrapping.
+int count(const std::string& option, const std::string& s) {
+  const std::uint64_t v = number(s);
+  if (v > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
+    usage(option + " " + s + " is above " + std::to_string(std::numeric_limits<int>::max()));
+  return static_cast<int>(v);
+}
+
+// Seeds kept in memory: a range wider than this is a typing mistake, not a run.
+constexpr std::uint64_t kMaxSessions = 10'000'000;
 
 double seconds() {
   using namespace std::chrono;
@@ -137,19 +149,27 @@ int main(int argc, char** argv) {
       const auto dash = v.find('-');
       if (dash == std::string::npos) usage("--seeds needs A-B");
       const std::uint64_t from = number(v.substr(0, dash)), to = number(v.substr(dash + 1));
-      for (std::uint64_t s = from; s <= to; ++s) o.seeds.push_back(s);
+      if (to < from) usage("--seeds " + v + " is an empty range");
+      if (to - from >= kMaxSessions - o.seeds.size())
+        usage("--seeds " + v + " is more than " + std::to_string(kMaxSessions) + " sessions");
+      for (std::uint64_t s = from;; ++s) {
+        o.seeds.push_back(s);
+        if (s == to) break;
+      }
     } else if (a == "--fresh") {
-      fresh = static_cast<int>(number(value()));
+      fresh = count(a, value());
+      if (static_cast<std::uint64_t>(fresh) > kMaxSessions)
+        usage("--fresh is more than " + std::to_string(kMaxSessions) + " sessions");
     } else if (a == "--actions") {
-      o.actions = static_cast<int>(number(value()));
+      o.actions = count(a, value());
     } else if (a == "--jobs") {
-      o.jobs = static_cast<int>(number(value()));
+      o.jobs = count(a, value());
     } else if (a == "--stall") {
-      o.stall = static_cast<double>(number(value()));
+      o.stall = count(a, value());
     } else if (a == "--out") {
       o.out = value();
     } else if (a == "--budget") {
-      o.budget = static_cast<int>(number(value()));
+      o.budget = count(a, value());
     } else if (a == "--no-fork") {
       o.fork = false;
     } else if (a == "--print") {
