@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace sw4 {
@@ -35,6 +37,28 @@ TEST(ControlRange, OtherControlsKeepTheirValue) {
   box.setValue(2);
   box.setMax(1);
   EXPECT_EQ(box.value(), 2);
+}
+
+// Anything a handler throws stays in the dispatcher: the rest of the handler is skipped, the
+// caller goes on, and only the first one is told on standard error.
+TEST(ControlDispatch, AnUnexpectedExceptionIsSurvivedAndToldOnce) {
+  Control button("Go", -1, Kind::CommandButton);
+  int reached = 0;
+  button.on(Event::Click, [&reached] {
+    ++reached;
+    throw std::length_error("vector::_M_default_append");
+  });
+  const long before = unexpectedExceptions();
+  ::testing::internal::CaptureStderr();
+  button.userClick();
+  button.userClick();
+  const std::string told = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(reached, 2);
+  EXPECT_EQ(unexpectedExceptions(), before + 2);
+  if (before == 0) {
+    EXPECT_NE(told.find("Go.Click: vector::_M_default_append"), std::string::npos) << told;
+    EXPECT_EQ(told.find('\n'), told.size() - 1) << told;
+  }
 }
 
 }  // namespace

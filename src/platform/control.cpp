@@ -1,6 +1,8 @@
 #include "platform/control.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <exception>
 
 #include "platform/fault.h"
 #include "platform/readings.h"
@@ -9,9 +11,16 @@ namespace sw4 {
 
 namespace {
 long gFaults = 0;
+long gUnexpected = 0;
 unsigned long gEvents = 0;
 int gHandlerDepth = 0;  // handlers running, counted from the last outside event
 const Control* gFaultSource = nullptr;
+
+const char* eventName(Event e) {
+  static constexpr const char* kNames[kEventCount] = {"Click", "Change", "DblClick", "LostFocus",
+                                                      "Timer"};
+  return kNames[static_cast<int>(e)];
+}
 }  // namespace
 
 Hook<void(Control&, Event)>& outsideEvents() {
@@ -27,7 +36,15 @@ HandlerScope::~HandlerScope() { --gHandlerDepth; }
 
 long dispatchedFaults() { return gFaults; }
 const Control* lastFaultSource() { return gFaultSource; }
+long unexpectedExceptions() { return gUnexpected; }
 unsigned long dispatchedEvents() { return gEvents; }
+
+void noteUnexpected(const std::string& where, const char* what) {
+  // Told once: a handler that throws on every tick would otherwise flood standard error.
+  if (gUnexpected++ == 0)
+    std::fprintf(stderr, "sw4: unexpected exception in %s: %s (the handler was cut short)\n",
+                 where.c_str(), what);
+}
 
 std::string Control::fullName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
@@ -278,6 +295,10 @@ void Control::raise(Event e) {
   } catch (const Fault& f) {
     ++gFaults;
     gFaultSource = f.source;
+  } catch (const std::exception& x) {
+    noteUnexpected(fullName() + "." + eventName(e), x.what());
+  } catch (...) {
+    noteUnexpected(fullName() + "." + eventName(e), "not a std::exception");
   }
 }
 

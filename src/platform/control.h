@@ -213,6 +213,10 @@ class HandlerScope {
 long dispatchedFaults();
 // The control whose text the last swallowed fault could not read (null when it was no text).
 const Control* lastFaultSource();
+// How many exceptions other than Fault the dispatcher (or a host's guard) has caught.
+long unexpectedExceptions();
+// Counts an exception that no one expected; the first one is told on standard error.
+void noteUnexpected(const std::string& where, const char* what);
 // How many events have been raised: a change tells that state may have changed.
 unsigned long dispatchedEvents();
 
