@@ -1,5 +1,7 @@
 #include "model/sim.h"
 
+#include <algorithm>
+
 #include "model/theme.h"
 
 namespace sw4 {
@@ -10,8 +12,9 @@ Sim::Sim() {
 }
 
 void Sim::resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio) {
-  widthTwips_ = widthTwips > 0 ? widthTwips : 0;
-  heightTwips_ = heightTwips > 0 ? heightTwips : 0;
+  const int most = Surface::maxTwips(devicePixelRatio);
+  widthTwips_ = std::clamp(widthTwips, 0, most);
+  heightTwips_ = std::clamp(heightTwips, 0, most);
   surface.resize(widthTwips_, heightTwips_, devicePixelRatio);
   drawingResized();
 }

@@ -50,35 +50,56 @@ void Surface::runsOf(const std::vector<std::uint8_t>& grid, int cols, int rows, 
   }
 }
 
+int Surface::maxTwips(double devicePixelRatio) {
+  if (!(devicePixelRatio > 0)) devicePixelRatio = 1.0;
+  return static_cast<int>(std::min(kMaxSide * kTwipsPerLogicalPixel / devicePixelRatio, 1e9));
+}
+
 void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
   if (!(devicePixelRatio > 0)) devicePixelRatio = 1.0;
+  widthTwips = std::min(widthTwips, maxTwips(devicePixelRatio));
+  heightTwips = std::min(heightTwips, maxTwips(devicePixelRatio));
   const bool newRatio = devicePixelRatio != dpr_;
   dpr_ = devicePixelRatio;
   pixelsPerTwip_ = dpr_ / kTwipsPerLogicalPixel;
   unitScale_ = dpr_ == 1.0;
-  width_ = std::max(0, static_cast<int>(std::ceil(widthTwips * pixelsPerTwip_)));
-  height_ = std::max(0, static_cast<int>(std::ceil(heightTwips * pixelsPerTwip_)));
-  const std::uint32_t back = toWord(background_);
-  if (newRatio) {
-    stride_ = width_;
-    rows_ = height_;
-    pixels_.assign(static_cast<std::size_t>(stride_) * rows_, back);
-  } else if (width_ > stride_ || height_ > rows_) {
-    const int stride = std::max(stride_, width_);
-    const int rows = std::max(rows_, height_);
-    std::vector<std::uint32_t> grown(static_cast<std::size_t>(stride) * rows, back);
-    for (int y = 0; y < rows_; ++y)
-      std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * stride_, stride_,
-                  grown.begin() + static_cast<std::ptrdiff_t>(y) * stride);
-    pixels_ = std::move(grown);
-    stride_ = stride;
-    rows_ = rows;
-  }
-  tilesWide_ = (width_ + kTilePixels - 1) / kTilePixels;
-  tilesHigh_ = (height_ + kTilePixels - 1) / kTilePixels;
-  tiles_.assign(static_cast<std::size_t>(tilesWide_) * tilesHigh_, 0);
-  allChanged_ = true;
+  const int w = std::clamp(static_cast<int>(std::ceil(widthTwips * pixelsPerTwip_)), 0, kMaxSide);
+  const int h = std::clamp(static_cast<int>(std::ceil(heightTwips * pixelsPerTwip_)), 0, kMaxSide);
   ++generation_;
+  allChanged_ = true;
+  const std::uint32_t back = toWord(background_);
+  // A failed allocation leaves a valid empty surface behind the exception.
+  const auto empty = [this] {
+    pixels_ = {};
+    tiles_ = {};
+    width_ = height_ = stride_ = rows_ = tilesWide_ = tilesHigh_ = 0;
+  };
+  try {
+    if (newRatio) {
+      empty();  // the old pixels go first
+      pixels_.assign(static_cast<std::size_t>(w) * h, back);
+      stride_ = w;
+      rows_ = h;
+    } else if (w > stride_ || h > rows_) {
+      const int stride = std::max(stride_, w);
+      const int rows = std::max(rows_, h);
+      std::vector<std::uint32_t> grown(static_cast<std::size_t>(stride) * rows, back);
+      for (int y = 0; y < rows_; ++y)
+        std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * stride_, stride_,
+                    grown.begin() + static_cast<std::ptrdiff_t>(y) * stride);
+      pixels_ = std::move(grown);
+      stride_ = stride;
+      rows_ = rows;
+    }
+    width_ = w;
+    height_ = h;
+    tilesWide_ = (width_ + kTilePixels - 1) / kTilePixels;
+    tilesHigh_ = (height_ + kTilePixels - 1) / kTilePixels;
+    tiles_.assign(static_cast<std::size_t>(tilesWide_) * tilesHigh_, 0);
+  } catch (...) {
+    empty();
+    throw;
+  }
 }
 
 void Surface::clear() {

@@ -22,6 +22,10 @@ struct PixelRect {
 class Surface {
  public:
   static constexpr int kTwipsPerLogicalPixel = 15;
+  // Pixels a side at most (256 MiB of surface): a larger window shows background beyond.
+  static constexpr int kMaxSide = 8192;
+  // The most twips a side that keep the surface within kMaxSide pixels at this pixel ratio.
+  static int maxTwips(double devicePixelRatio);
   static constexpr int kTileShift = 3;
   static constexpr int kTilePixels = 1 << kTileShift;
 

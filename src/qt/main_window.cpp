@@ -4,8 +4,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
+#include <exception>
 
 #include "model/sim.h"
+#include "platform/control.h"
 #include "qt/control_binding.h"
 #include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
@@ -50,6 +53,7 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
                         [this] { help_->toggle(shortcuts_->entries()); });
   shortcuts_->addAction(QStringLiteral("Escape"), QStringLiteral("close this help"),
                         [this] { help_->hide(); });
+  holdToMaximum();
 }
 
 MainWindow::~MainWindow() {
@@ -108,6 +112,15 @@ const QRegion& MainWindow::uncoveredRegion() {
   return uncovered_;
 }
 
+void MainWindow::resizeDrawingArea() {
+  // Nothing may unwind into Qt's event loop; a surface that could not be had stays empty.
+  try {
+    sim_.resizeDrawingArea(width() * kTwips, height() * kTwips);
+  } catch (const std::exception& e) {
+    noteUnexpected("resizing the drawing area", e.what());
+  }
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
   Surface& s = sim_.surface;
   QPainter p(this);
@@ -128,9 +141,20 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   }
 }
 
+// Qt's backing store is as large as the window (4.3 GB at 32767 pixels a side), so the window
+// stops where the surface does; one made larger from outside (no window manager) is sized back.
+bool MainWindow::holdToMaximum() {
+  const int most = static_cast<int>(Surface::kMaxSide / devicePixelRatioF());
+  if (maximumWidth() != most || maximumHeight() != most) setMaximumSize(most, most);
+  if (width() <= most && height() <= most) return false;
+  resize(std::min(width(), most), std::min(height(), most));
+  return true;
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  sim_.resizeDrawingArea(width() * kTwips, height() * kTwips);
+  if (holdToMaximum()) return;
+  resizeDrawingArea();
   uncoveredStale_ = true;
   if (help_->isVisible()) help_->centre();
   update();

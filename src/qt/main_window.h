@@ -42,6 +42,8 @@ class MainWindow : public QWidget {
 
  private:
   void afterTimer();
+  void resizeDrawingArea();
+  bool holdToMaximum();
   const QRegion& uncoveredRegion();
 
   Sim& sim_;

@@ -98,6 +98,17 @@ TEST_F(MainWindowTest, ACroppedPartComesBackUntilCleared) {
   EXPECT_EQ(shownAt(1500, 900), QColor(0, 0, 0));
 }
 
+// A window larger than the driver's limit keeps the surface within 8192 pixels a side.
+TEST_F(MainWindowTest, AHugeWindowKeepsTheSurfaceBounded) {
+  window.resize(20000, 300);
+  const double dpr = window.devicePixelRatioF();
+  EXPECT_EQ(sim.surface.widthPixels(), Surface::kMaxSide);
+  EXPECT_EQ(sim.surface.heightPixels(), qRound(300 * dpr));
+  EXPECT_EQ(sim.widthTwips(), Surface::maxTwips(dpr));
+  EXPECT_EQ(sim.heightTwips(), 300 * 15);
+  EXPECT_LE(Surface::maxTwips(dpr) * dpr / 15, Surface::kMaxSide);
+}
+
 TEST_F(MainWindowTest, ShowsTheSurfacesPixelsInTheirColours) {
   // (400, 300) lies in the free middle of the window.
   sim.surface.setPixel(400 * 15, 300 * 15, rgb(255, 128, 0));
