@@ -14,9 +14,11 @@
 #include "qt/host_hooks.h"
 #include "qt/keep_actions.h"
 #include "qt/main_window.h"
+#include "qt/outside_destroy.h"
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
 #include "qt/shortcuts.h"
+#include "qt/status_file.h"
 #include "qt/tick_stats.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +43,8 @@ int main(int argc, char** argv) {
   sw4::Program sim;
   sw4::MainWindow window(sim);
   const sw4::HostHooks hooks(sim, window);
+  const sw4::OutsideDestroy outsideDestroy(window);
+  const sw4::StatusFile status(sim);
   sw4::SessionRecording recording(sim, window);
   window.shortcuts().describe(QStringLiteral("Ctrl+R"),
                               QStringLiteral("record to a file, or stop"));

@@ -1,0 +1,31 @@
+#include "qt/status_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "model/sim.h"
+
+namespace sw4 {
+
+StatusFile::StatusFile(const Sim& sim) : sim_(sim) {
+  const char* path = std::getenv("SW4_STATUS_FILE");
+  if (!path || !*path) return;
+  path_ = path;
+  connect(&timer_, &QTimer::timeout, this, [this] { write(); });
+  timer_.start(250);
+  write();
+}
+
+void StatusFile::write() {
+  const Control& ti = sim_.form.Ti;
+  const std::string next = path_ + ".new";
+  {
+    std::ofstream out(next, std::ios::trunc);
+    out << "beat " << ++beat_ << " ticks " << sim_.world.TickCount << " running "
+        << (ti.enabled() && ti.interval() > 0 ? 1 : 0) << "\n";
+  }
+  std::rename(next.c_str(), path_.c_str());  // a reader never sees half a line
+}
+
+}  // namespace sw4
