@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   sw4::MainWindow window(sim);
   const sw4::HostHooks hooks(sim, window);
   const sw4::OutsideDestroy outsideDestroy(window);
-  const sw4::StatusFile status(sim);
+  const sw4::StatusFile status(sim, window);
   sw4::SessionRecording recording(sim, window);
   window.shortcuts().describe(QStringLiteral("Ctrl+R"),
                               QStringLiteral("record to a file, or stop"));

@@ -231,10 +231,16 @@ class App:
     beat = ticks = 0
     running = False
 
+    controls = []
+
     def read_status(self):
         try:
             with open(self.status) as f:
-                words = f.read().split()
+                lines = f.read().splitlines()
+            words = lines[0].split()
+            found = [l.split() for l in lines[1:] if l.startswith("control ")]
+            self.controls = [(w[1], int(w[2]), int(w[3]), int(w[4]), int(w[5]))
+                             for w in found if len(w) == 6]
             return int(words[1]), int(words[3]), words[5] == "1"
         except (OSError, IndexError, ValueError):
             return self.beat, self.ticks, self.running
@@ -324,11 +330,29 @@ class Monkey:
 
     def act(self):
         r, s = self.rng, self.screen
-        kind = r.choices(["click", "double", "right", "middle", "drag", "wheel", "type", "paste",
-                          "key", "tabwalk", "shortcut", "resize", "maximise", "pauses", "wait"],
-                         [30, 6, 2, 2, 3, 4, 14, 4, 12, 3, 9, 2, 1, 2, 3])[0]
+        kind = r.choices(["click", "control", "double", "right", "middle", "drag", "wheel",
+                          "type", "paste", "key", "tabwalk", "shortcut", "resize", "maximise",
+                          "pauses", "wait"],
+                         [16, 16, 6, 2, 2, 3, 4, 14, 4, 12, 2, 9, 2, 1, 2, 3])[0]
         detail = kind
-        if kind in ("click", "double", "right", "middle"):
+        if kind == "control":
+            # A control sw4 lists as clickable now; which one the seed picks among them depends
+            # on what is on show, so this is the one input that follows the window's state.
+            pick, fx, fy, dbl = r.random(), r.random(), r.random(), r.random() < 0.15
+            controls = self.app.controls
+            if r.random() < 0.3:  # the buttons, more often than their share
+                controls = [c for c in controls if c[0].startswith("Command")] or controls
+            if controls:
+                name, cx, cy, cw, ch = controls[int(pick * len(controls))]
+                x, y, _, _ = s.geometry(self.app.window)
+                px = min(max(x + cx + int(fx * cw), 0), s.width - 1)
+                py = min(max(y + cy + int(fy * ch), 0), s.height - 1)
+                s.move(px, py)
+                for _ in range(2 if dbl else 1):
+                    s.button(1, True)
+                    s.button(1, False)
+                detail = "control %s %s" % (name, "double" if dbl else "click")
+        elif kind in ("click", "double", "right", "middle"):
             x, y = self.point()
             s.move(x, y)
             b = {"right": 3, "middle": 2}.get(kind, 1)

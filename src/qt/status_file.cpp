@@ -5,10 +5,12 @@
 #include <fstream>
 
 #include "model/sim.h"
+#include "qt/control_binding.h"
+#include "qt/main_window.h"
 
 namespace sw4 {
 
-StatusFile::StatusFile(const Sim& sim) : sim_(sim) {
+StatusFile::StatusFile(const Sim& sim, MainWindow& window) : sim_(sim), window_(window) {
   const char* path = std::getenv("SW4_STATUS_FILE");
   if (!path || !*path) return;
   path_ = path;
@@ -24,6 +26,13 @@ void StatusFile::write() {
     std::ofstream out(next, std::ios::trunc);
     out << "beat " << ++beat_ << " ticks " << sim_.world.TickCount << " running "
         << (ti.enabled() && ti.interval() > 0 ? 1 : 0) << "\n";
+    for (QWidget* w : window_.findChildren<QWidget*>()) {
+      const Control* c = window_.controls().controlOf(w);
+      if (!c || !w->isVisible() || !w->isEnabled()) continue;
+      const QRect r(w->mapTo(&window_, QPoint(0, 0)), w->size());
+      out << "control " << c->fullName() << " " << r.x() << " " << r.y() << " " << r.width()
+          << " " << r.height() << "\n";
+    }
   }
   std::rename(next.c_str(), path_.c_str());  // a reader never sees half a line
 }
