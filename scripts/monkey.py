@@ -534,9 +534,23 @@ class Monkey:
 
     failed = None
 
+    def stacks(self):
+        """Every thread's stack of a hung sw4, into the output folder, before it is killed."""
+        path = os.path.join(self.args.out, "hang-stacks.txt")
+        try:
+            with open(path, "w") as f:
+                subprocess.run(["gdb", "-p", str(self.app.proc.pid), "-batch", "-nx",
+                                "-ex", "thread apply all bt 40"], stdout=f,
+                               stderr=subprocess.STDOUT, timeout=120)
+            self.say("stacks of every thread: %s" % path)
+        except (OSError, subprocess.TimeoutExpired) as e:
+            self.say("no stacks (%s)" % e)
+
     def fail(self, why):
         self.failed = why
         self.log.flush()
+        if why.startswith("hang") and self.app.proc and self.app.proc.poll() is None:
+            self.stacks()
         self.say("finding after action %d: %s" % (self.actions, why))
         self.say("replay: scripts/monkey.sh --seed %d --actions %d" % (self.args.seed,
                                                                       self.actions))
@@ -566,7 +580,7 @@ def main():
     p.add_argument("--minutes", type=float, default=2)
     p.add_argument("--actions", type=int, default=0, help="a number of actions instead of minutes")
     p.add_argument("--rss-mb", type=int, default=1500)
-    p.add_argument("--hang", type=int, default=30)
+    p.add_argument("--hang", type=int, default=60)
     p.add_argument("--stall", type=int, default=90)
     p.add_argument("--out", default="/tmp/sw4-monkey")
     a = p.parse_args()
