@@ -101,12 +101,12 @@ TEST_F(MainWindowTest, ACroppedPartComesBackUntilCleared) {
 // A window larger than the driver's limit stops at 8192 device pixels a side (Qt's backing store
 // is as large as the window); a drawing area asked larger from outside keeps the surface there.
 TEST_F(MainWindowTest, AHugeWindowKeepsTheSurfaceBounded) {
-  window.resize(20000, 300);
+  window.resize(20000, 700);
   const double dpr = window.devicePixelRatioF();
   EXPECT_LE(window.width() * dpr, Surface::kMaxSide);
   EXPECT_GT((window.width() + 1) * dpr, Surface::kMaxSide);
   EXPECT_EQ(sim.widthTwips(), window.width() * 15);
-  EXPECT_EQ(sim.heightTwips(), 300 * 15);
+  EXPECT_EQ(sim.heightTwips(), 700 * 15);
   sim.resizeDrawingArea(32767 * 15, 300 * 15, dpr);
   EXPECT_EQ(sim.surface.widthPixels(), Surface::kMaxSide);
   EXPECT_EQ(sim.widthTwips(), Surface::maxTwips(dpr));
