@@ -19,6 +19,9 @@ trap 'rm -rf "$work"' EXIT
 export SW4_REC_BIN="$build/sw4" SW4_REC_FILE="$work/session.sw4" SW4_REC_LOG="$work/sw4.log"
 if [[ -n "${RECORD_DISPLAY:-}" ]]; then display=(-n "$RECORD_DISPLAY"); else display=(-a); fi
 
+# Now and then a fresh display's window manager never maps the window (seen on a loaded machine,
+# with other virtual displays coming and going): the inner run then exits 75 and is tried again.
+record() {
 xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   set -euo pipefail
   openbox >/dev/null 2>&1 &
@@ -28,8 +31,8 @@ xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
   "$SW4_REC_BIN" --record "$SW4_REC_FILE" 2>"$SW4_REC_LOG" &
   app=$!
-  win=$(timeout 60 xdotool search --sync --onlyvisible --name "^SW4$" 2>/dev/null | head -n1 || true)
-  [[ -n "$win" ]] || { echo "record-replay: the window did not appear" >&2; cat "$SW4_REC_LOG" >&2; exit 1; }
+  win=$(timeout 30 xdotool search --sync --onlyvisible --name "^SW4$" 2>/dev/null | head -n1 || true)
+  [[ -n "$win" ]] || { echo "record-replay: the window did not appear" >&2; cat "$SW4_REC_LOG" >&2; exit 75; }
   # openbox may take a moment before it takes activation requests.
   for _ in $(seq 30); do xdotool windowactivate --sync "$win" 2>/dev/null && break; sleep 0.2; done
   sleep 1
@@ -52,6 +55,14 @@ xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   if kill -0 "$app" 2>/dev/null; then echo "record-replay: Ctrl+Q did not end the program" >&2; exit 1; fi
   wait "$app"
 '
+}
+for attempt in 1 2 3; do
+  rc=0
+  record || rc=$?
+  [[ $rc == 75 && $attempt -lt 3 ]] || break
+  echo "record-replay: trying again on a new display" >&2
+done
+[[ $rc == 0 ]] || exit "$rc"
 rec="$SW4_REC_FILE"
 [[ -n "${RECORD_KEEP:-}" ]] && cp "$rec" "$RECORD_KEEP"
 for what in "click Command2" "text TXg(2) 2.0001" "click Och(2)" "click Command5" "scroll Qui 5" \
