@@ -45,6 +45,9 @@ class Finding(Exception):
     pass
 
 
+NEW_DISPLAY = 75  # exit status: try again on a new display
+
+
 class Screen:
     """The display, fake input through XTEST, and the clipboard this tool offers."""
 
@@ -488,7 +491,16 @@ class Monkey:
                      a.seed, "%d actions" % a.actions if a.actions else "%g minutes" % a.minutes,
                      a.rss_mb, a.hang, a.stall, os.environ.get("DISPLAY"), self.screen.width,
                      self.screen.height))
-        self.app.start(self.screen)
+        try:
+            self.app.start(self.screen)
+        except Finding as f:
+            # No action has run yet: a window the fresh display never showed is the display's
+            # fault as often as the app's; monkey.sh tries again on a new display.
+            self.say("no window at the start (%s): the display is given up" % f)
+            if self.app.proc and self.app.proc.poll() is None:
+                self.app.proc.send_signal(signal.SIGKILL)
+                self.app.proc.wait()
+            return NEW_DISPLAY
         self.screen.chord(["Control_L", "Return"])  # "Go", so the tick runs from the start
         t0 = time.monotonic()
         next_watch = next_sample = t0

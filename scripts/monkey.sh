@@ -18,22 +18,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if [[ -n ${MONKEY_DISPLAY:-} ]]; then
-  Xvfb ":$MONKEY_DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+# A display with its window manager; DISPLAY is set for what follows.
+startDisplay() {
+  if [[ -n ${MONKEY_DISPLAY:-} ]]; then
+    Xvfb ":$MONKEY_DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    display=$MONKEY_DISPLAY
+  else
+    Xvfb -displayfd 1 -screen 0 1600x1000x24 -nolisten tcp 2>/dev/null >"${TMPDIR:-/tmp}/monkey-display.$$" &
+    pids+=($!)
+    for _ in $(seq 100); do [[ -s ${TMPDIR:-/tmp}/monkey-display.$$ ]] && break; sleep 0.1; done
+    display=$(head -1 "${TMPDIR:-/tmp}/monkey-display.$$")
+    rm -f "${TMPDIR:-/tmp}/monkey-display.$$"
+  fi
+  export DISPLAY=:$display
+  for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  openbox >/dev/null 2>&1 &
   pids+=($!)
-  display=$MONKEY_DISPLAY
-else
-  Xvfb -displayfd 1 -screen 0 1600x1000x24 -nolisten tcp 2>/dev/null >"${TMPDIR:-/tmp}/monkey-display.$$" &
-  pids+=($!)
-  for _ in $(seq 100); do [[ -s ${TMPDIR:-/tmp}/monkey-display.$$ ]] && break; sleep 0.1; done
-  display=$(head -1 "${TMPDIR:-/tmp}/monkey-display.$$")
-  rm -f "${TMPDIR:-/tmp}/monkey-display.$$"
-fi
-export DISPLAY=:$display
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+}
 
 # Not strict_string_checks: libxkbcommon-x11 strndup()s a keymap name that has no NUL, which is
 # legal, at the window's start.
@@ -42,4 +45,14 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp:print_s
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
-/usr/bin/python3 "$root/scripts/monkey.py" --app "$app" "$@"
+
+# A window the fresh display never shows before any action (exit 75) is tried again on a new one.
+for attempt in 1 2 3; do
+  startDisplay
+  rc=0
+  /usr/bin/python3 "$root/scripts/monkey.py" --app "$app" "$@" || rc=$?
+  [[ $rc == 75 && $attempt -lt 3 && -z ${MONKEY_DISPLAY:-} ]] || break
+  cleanup
+  pids=()
+done
+exit "$rc"
