@@ -33,9 +33,18 @@ startDisplay() {
   fi
   export DISPLAY=:$display
   for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  openbox >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  # An openbox that has not announced itself within 5 s is replaced by another.
+  local wm
+  for _ in 1 2 3; do
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 50); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break 2
+      sleep 0.1
+    done
+    kill "$wm" 2>/dev/null
+  done
+  pids+=("$wm")
 }
 
 # Not strict_string_checks: libxkbcommon-x11 strndup()s a keymap name that has no NUL, which is
