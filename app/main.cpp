@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);
     return 1;
   }
+  // A tick changes a few small rectangles. Put through shared memory, every flush waits for a
+  // round trip to the X server, which costs more than sending the pixels does.
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
   QCommandLineParser parser;
   sw4::addOptions(parser);

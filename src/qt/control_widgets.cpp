@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/surface.h"
+#include "qt/caption_label.h"
 #include "qt/field_edit.h"
 #include "qt/frame_box.h"
 #include "qt/pictures.h"
@@ -86,7 +87,7 @@ void mirrorText(const Control& c, QWidget& w) {
       break;
     }
     case Kind::Label:
-      static_cast<QLabel&>(w).setText(qs(c.text()));
+      static_cast<CaptionLabel&>(w).setText(qs(c.text()));
       break;
     case Kind::CheckBox:
     case Kind::OptionButton:
@@ -166,13 +167,9 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
       w = s;
       break;
     }
-    case Kind::Label: {
-      auto* l = new QLabel(parent);
-      l->setTextFormat(Qt::PlainText);
-      l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      w = l;
+    case Kind::Label:
+      w = new CaptionLabel(parent);
       break;
-    }
     case Kind::Frame:
       w = new FrameBox(parent);
       break;

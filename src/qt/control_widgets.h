@@ -7,7 +7,7 @@ namespace sw4 {
 
 // The widget that shows one model control: TextBox -> QLineEdit, CheckBox -> QCheckBox (three
 // states), OptionButton -> QRadioButton, CommandButton -> QPushButton, ScrollBar -> horizontal
-// QScrollBar, Label -> QLabel, Frame -> QGroupBox, Picture -> QLabel with a painted pixmap,
+// QScrollBar, Label -> CaptionLabel, Frame -> QGroupBox, Picture -> QLabel with a painted pixmap,
 // Shape -> ShapeWidget. Timers have no widget (null).
 QWidget* createControlWidget(const Control& c, QWidget* parent);
 

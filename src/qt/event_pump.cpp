@@ -41,12 +41,16 @@ void EventPump::releaseRepaint() {
   releaseTimer_.stop();
   if (!repaintHeld_) return;
   repaintHeld_ = false;
-  QCoreApplication::postEvent(&window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+  // Painted now rather than posted: a post would wake the event loop once more every tick.
+  QEvent request(QEvent::UpdateRequest);
+  releasing_ = true;
+  QCoreApplication::sendEvent(&window_, &request);
+  releasing_ = false;
 }
 
 bool EventPump::eventFilter(QObject* watched, QEvent* event) {
   // Not inside a dialog's own loop, where the window must go on painting.
-  if (watched == &window_ && event->type() == QEvent::UpdateRequest && sim_.inTick &&
+  if (watched == &window_ && event->type() == QEvent::UpdateRequest && sim_.inTick && !releasing_ &&
       QThread::currentThread()->loopLevel() <= 1) {
     // Also let go once a tick that a run-time error cut short (without tickEnded()) is over.
     if (!repaintHeld_) releaseTimer_.start();

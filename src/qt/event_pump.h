@@ -13,7 +13,7 @@ class Sim;
 // delivered at once; the window system's input and the timers are asked for once at least a
 // millisecond has passed since they last ran (in the tick, or in the event loop it started
 // from), as asking costs about a microsecond even when nothing is pending. The window's repaint
-// requests that come up inside a tick wait for its end, so a tick is painted once.
+// requests that come up inside a tick wait for its end, so a tick is painted once, at its end.
 class EventPump : public QObject {
  public:
   EventPump(Sim& sim, QWidget& window);
@@ -35,6 +35,7 @@ class EventPump : public QObject {
   Clock::time_point due_{};
   bool tickStarts_ = true;
   bool repaintHeld_ = false;
+  bool releasing_ = false;
   QTimer releaseTimer_;
 };
 

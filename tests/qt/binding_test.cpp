@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +10,7 @@
 #include <QTest>
 
 #include "model/fs4.h"
+#include "qt/caption_label.h"
 #include "qt/control_binding.h"
 #include "qt_app.h"
 
@@ -212,7 +212,7 @@ TEST_F(BindingTest, ColoursAreMirrored) {
   EXPECT_EQ(widget<QLineEdit>(form.TXTp(5))->palette().color(QPalette::Active, QPalette::Text),
             QColor(128, 191, 255));
   form.Label8.setBackColor(rgb(1, 2, 3));
-  EXPECT_EQ(widget<QLabel>(form.Label8)->palette().color(QPalette::Active, QPalette::Window),
+  EXPECT_EQ(widget<CaptionLabel>(form.Label8)->palette().color(QPalette::Active, QPalette::Window),
             QColor(1, 2, 3));
 }
 
@@ -222,6 +222,26 @@ TEST_F(BindingTest, TooltipsAndCaptionsComeFromTheModel) {
   EXPECT_EQ(widget<QGroupBox>(form.Frame6)->title(), "Orbits");
   form.CDstar.setCaption("17");
   EXPECT_EQ(widget<QPushButton>(form.CDstar)->text(), "17");
+}
+
+// The tick count changes every tick: its label repaints itself and asks the window for nothing.
+TEST_F(BindingTest, ALabelsNewCaptionAsksNoLayout) {
+  form.Label11.setVisible(true);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QCoreApplication::processEvents();
+  struct LayoutRequests : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      n += e->type() == QEvent::LayoutRequest;
+      return false;
+    }
+  } requests;
+  window.installEventFilter(&requests);
+  form.Label11.setCaption("4321");
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(widget<CaptionLabel>(form.Label11)->text(), "4321");
+  EXPECT_EQ(requests.n, 0);
 }
 
 TEST_F(BindingTest, ACaptionIsShownAndHiddenWithItsField) {

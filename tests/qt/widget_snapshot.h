@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "qt/caption_label.h"
+
 namespace sw4::testing {
 
 inline QString shown(QWidget& window, QWidget& w) {
@@ -33,6 +35,7 @@ inline QString shown(QWidget& window, QWidget& w) {
              .arg(b->maximum())
              .arg(b->value());
   if (auto* l = qobject_cast<QLabel*>(&w)) s += " text=" + l->text();
+  if (auto* l = qobject_cast<CaptionLabel*>(&w)) s += " text=" + l->text();
   if (auto* g = qobject_cast<QGroupBox*>(&w)) s += " title=" + g->title();
   return s;
 }
