@@ -38,7 +38,11 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QWidget(parent) {
 void CaptionLabel::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
-  update();
+  if (repaint_) {
+    repaint_(*this);
+  } else {
+    update();
+  }
   if (QAccessible::isActive()) {
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
@@ -47,6 +51,7 @@ void CaptionLabel::setText(const QString& text) {
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  p.fillRect(rect(), palette().brush(backgroundRole()));
   style()->drawItemText(&p, rect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
                         QPalette::WindowText);
 }

@@ -1,13 +1,16 @@
 #pragma once
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace sw4 {
 
-// A label's plain-text caption, drawn left-aligned and centred vertically. A new text repaints
-// the label and asks nothing more: the window places every control itself, so no layout is
-// told (a QLabel posts a layout request to the window on every change, and the tick count
-// changes every tick).
+// A label's plain-text caption, drawn left-aligned and centred vertically. A new text asks for a
+// repaint of the label and nothing more: the window places every control itself, so no layout
+// is told (a QLabel posts a layout request to the window on every change, and the tick count
+// changes every tick). Who repaints can be given; by default the label updates itself. It fills
+// its own background rather than counting as opaque, so a repaint of the window's area under it
+// paints it too.
 class CaptionLabel : public QWidget {
   Q_OBJECT
 
@@ -16,12 +19,14 @@ class CaptionLabel : public QWidget {
 
   const QString& text() const { return text_; }
   void setText(const QString& text);
+  void setRepaint(std::function<void(QWidget&)> repaint) { repaint_ = std::move(repaint); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QString text_;
+  std::function<void(QWidget&)> repaint_;
 };
 
 }  // namespace sw4

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "model/fs4.h"
+#include "qt/caption_label.h"
 #include "qt/control_widgets.h"
 #include "qt/input_filter.h"
 #include "qt/screen_order.h"
@@ -91,6 +92,8 @@ QWidget* ControlBinding::create(Control& c) {
     if (QWidget* fw = create(*frame)) parent = fw;
   }
   QWidget* w = createControlWidget(c, parent);
+  if (auto* label = qobject_cast<CaptionLabel*>(w); label && hooks_.repaint)
+    label->setRepaint(hooks_.repaint);
   widgets_[&c] = w;
   controls_[w] = &c;
   focusPolicy_[w] = w->focusPolicy();

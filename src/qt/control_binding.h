@@ -25,8 +25,9 @@ class WindowLayout;
 class ControlBinding : public QObject {
  public:
   struct Hooks {
-    std::function<void()> afterUserEvent;  // a user's action has run its handler
-    std::function<void()> layoutChanged;   // a control on the window moved, appeared or vanished
+    std::function<void()> afterUserEvent;   // a user's action has run its handler
+    std::function<void()> layoutChanged;    // a control on the window moved, appeared or vanished
+    std::function<void(QWidget&)> repaint;  // a label's caption changed (none: it updates itself)
   };
 
   ControlBinding(FormControls& form, QWidget& window, Hooks hooks);

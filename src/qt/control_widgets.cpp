@@ -190,7 +190,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
   }
   w->setObjectName(QString::fromStdString(c.fullName()));
   w->setAutoFillBackground(c.kind() != Kind::Picture && c.kind() != Kind::Shape &&
-                           c.kind() != Kind::ScrollBar);
+                           c.kind() != Kind::ScrollBar && c.kind() != Kind::Label);
   mirrorAll(c, *w);
   return w;
 }

@@ -4,8 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "model/sim.h"
 #include "platform/control.h"
@@ -40,6 +42,15 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   ControlBinding::Hooks hooks;
   hooks.afterUserEvent = [this] { drawingChanged(); };
   hooks.layoutChanged = [this] { uncoveredStale_ = true; };
+  // A label on a frame is repainted by its own update(): the frame is opaque, so the window's
+  // area there would not reach it.
+  hooks.repaint = [this](QWidget& w) {
+    if (w.parentWidget() != this) {
+      w.update();
+    } else if (w.isVisibleTo(this)) {
+      repaintWithTick(w.geometry());
+    }
+  };
   controls_ = std::make_unique<ControlBinding>(sim_.form, *this, std::move(hooks));
   timers_ = std::make_unique<TimerBinding>(sim_.form, [this] { afterTimer(); });
   tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
@@ -90,16 +101,44 @@ void MainWindow::toggleFullScreen() {
 }
 
 void MainWindow::drawingChanged() {
+  gatherDrawing();
+  if (!holding()) letGo(false);
+}
+
+void MainWindow::gatherDrawing() {
   sim_.surface.takeChanges(changes_, kMostRectangles);
   if (changes_.empty()) return;
   QRegion changed;
   for (const PixelRect& r : changes_) changed += QRect(r.x, r.y, r.width, r.height);
-  update(changed & uncoveredRegion());
+  held_ += changed & uncoveredRegion();
+}
+
+bool MainWindow::holding() const {
+  // Not inside a dialog's own loop, where the window must go on painting.
+  return sim_.inTick && QThread::currentThread()->loopLevel() <= 1;
+}
+
+void MainWindow::repaintWithTick(const QRegion& area) {
+  held_ += area;
+  if (!holding()) letGo(false);
+}
+
+void MainWindow::letGo(bool now) {
+  if (held_.isEmpty()) return;
+  const QRegion area = std::exchange(held_, QRegion());
+  // At the end of a timer's event the window paints at once: an update() would post a request
+  // and wake the event loop a second time every tick.
+  if (now) {
+    repaint(area);
+  } else {
+    update(area);
+  }
 }
 
 void MainWindow::afterTimer() {
   // A timer that drew or cleared outside a tick (periodic clearing) needs a repaint too.
-  drawingChanged();
+  gatherDrawing();
+  if (!holding()) letGo(true);
 }
 
 const QRegion& MainWindow::uncoveredRegion() {

@@ -35,6 +35,8 @@ class MainWindow : public QWidget {
 
   // The surface may have new pixels: repaint what changed where no control covers it.
   void drawingChanged();
+  // What a tick changes is painted once, after it: inside a tick the areas are gathered.
+  void repaintWithTick(const QRegion& area);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -42,6 +44,9 @@ class MainWindow : public QWidget {
 
  private:
   void afterTimer();
+  void gatherDrawing();
+  bool holding() const;
+  void letGo(bool now);
   void resizeDrawingArea();
   bool holdToMaximum();
   const QRegion& uncoveredRegion();
@@ -54,6 +59,7 @@ class MainWindow : public QWidget {
   int tickDone_ = 0;
   std::vector<PixelRect> changes_;
   QRegion uncovered_;
+  QRegion held_;
   bool uncoveredStale_ = true;
   bool maximisedBeforeFullScreen_ = false;
 };

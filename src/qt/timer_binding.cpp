@@ -14,12 +14,7 @@ TimerBinding::TimerBinding(FormControls& form, std::function<void()> afterFire)
     t->setTimerType(Qt::PreciseTimer);
     t->setObjectName(QString::fromStdString(c.fullName()));
     timers_[&c] = t;
-    connect(t, &QTimer::timeout, this, [this, &c] {
-      // From the host even when it comes inside a handler (behind a modal box).
-      const OutsideEventScope outside;
-      c.fire();
-      if (afterFire_) afterFire_();
-    });
+    connect(t, &QTimer::timeout, this, [this, &c] { fire(c); });
     observers_[&c] = c.addObserver([this, t](Control& changed, Prop p) {
       if (p == Prop::Enabled || p == Prop::Interval) sync(changed, *t);
     });
@@ -30,6 +25,13 @@ TimerBinding::TimerBinding(FormControls& form, std::function<void()> afterFire)
 TimerBinding::~TimerBinding() {
   for (auto& [c, t] : timers_) t->stop();
   for (auto& [c, handle] : observers_) c->removeObserver(handle);
+}
+
+void TimerBinding::fire(Control& c) {
+  // From the host even when it comes inside a handler (behind a modal box).
+  const OutsideEventScope outside;
+  c.fire();
+  if (afterFire_) afterFire_();
 }
 
 QTimer* TimerBinding::timerOf(const Control& c) const {

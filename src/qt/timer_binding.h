@@ -21,6 +21,8 @@ class TimerBinding : public QObject {
   TimerBinding& operator=(const TimerBinding&) = delete;
 
   QTimer* timerOf(const Control& c) const;
+  // What a timeout of c's timer does: raises c's timer event, then afterFire runs.
+  void fire(Control& c);
 
  private:
   void sync(const Control& c, QTimer& t);

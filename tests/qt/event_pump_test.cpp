@@ -5,11 +5,14 @@
 
 #include <QPaintEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/fault.h"
 #include "program/program.h"
+#include "qt/control_binding.h"
 #include "qt/host_hooks.h"
 #include "qt/main_window.h"
+#include "qt/timer_binding.h"
 #include "qt_app.h"
 
 namespace sw4 {
@@ -56,9 +59,9 @@ class EventPumpTest : public ::testing::Test {
     window.resize(1024, 768);
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    sim.form.Command2.userClick();  // "Go"
-    sim.form.Ti.setEnabled(false);
-    tick(sim);  // repaints what "Go" cleared
+    sim.form.Command2.userClick();                 // "Go"
+    window.timers().timerOf(sim.form.Ti)->stop();  // the test fires the ticks
+    window.timers().fire(sim.form.Ti);             // repaints what "Go" cleared
     QTest::qWait(50);
   }
 
@@ -73,7 +76,7 @@ class EventPumpTest : public ::testing::Test {
 // at the tick's end shows both, and only around what changed.
 TEST_F(EventPumpTest, ATickIsPaintedOnceAfterItsEndAroundWhatItDrew) {
   log.clear();
-  tick(sim);
+  window.timers().fire(sim.form.Ti);
   QTest::qWait(50);
   EXPECT_EQ(log.midTick, 0);
   EXPECT_EQ(log.after, 1);
@@ -85,10 +88,32 @@ TEST_F(EventPumpTest, ATickCutShortByARunTimeErrorIsPaintedToo) {
   const int failing = sim.processEvents.add([](int body) {
     if (body == 100) throw Fault("a run-time error", nullptr);
   });
-  EXPECT_THROW(tick(sim), Fault);
+  window.timers().fire(sim.form.Ti);  // the dispatcher cuts the tick short
   sim.processEvents.remove(failing);
   QTest::qWait(50);
   EXPECT_GT(log.outside, 0);  // the tick count's caption
+}
+
+// Labels do not update themselves: the window repaints the area of one on the window, and one on
+// a frame (which is opaque) is updated on its own.
+TEST_F(EventPumpTest, ANewCaptionIsPaintedOnTheWindowAndOnAFrame) {
+  for (Control* label : {&sim.form.Label11, &sim.form.Lapollo}) {
+    label->setVisible(true);
+    QTest::qWait(20);
+    QWidget* w = window.controls().widgetOf(*label);
+    struct Paints : QObject {
+      int n = 0;
+      bool eventFilter(QObject*, QEvent* e) override {
+        n += e->type() == QEvent::Paint;
+        return false;
+      }
+    } paints;
+    w->installEventFilter(&paints);
+    label->setCaption("4242");
+    QTest::qWait(50);
+    EXPECT_GT(paints.n, 0) << label->fullName();
+    w->removeEventFilter(&paints);
+  }
 }
 
 }  // namespace
