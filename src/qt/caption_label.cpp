@@ -2,8 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
+#include <cstring>
 
 namespace sw4 {
 
@@ -52,8 +54,40 @@ void CaptionLabel::setText(const QString& text) {
 void CaptionLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), palette().brush(backgroundRole()));
+  if (isEnabled() && drawNumber(p)) return;
   style()->drawItemText(&p, rect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
                         QPalette::WindowText);
+}
+
+// The tick count is a new number every tick: its characters, laid out once each, are placed side
+// by side where the style would put them, so the text is not shaped again each time.
+bool CaptionLabel::drawNumber(QPainter& p) {
+  if (text_.isEmpty() || text_.size() > 32) return false;
+  for (QChar c : text_)
+    if (!std::memchr(kNumberChars, c.toLatin1(), kNumberCharCount) || c.unicode() > 127)
+      return false;
+  const QFontMetricsF metrics(font());
+  if (numberFont_ != font() || numberChars_[0].text().isEmpty()) {
+    numberFont_ = font();
+    for (int i = 0; i < kNumberCharCount; ++i) {
+      const QString c(QLatin1Char(kNumberChars[i]));
+      numberChars_[i].setText(c);
+      numberChars_[i].setTextFormat(Qt::PlainText);
+      numberChars_[i].prepare(QTransform(), numberFont_);
+      numberAdvances_[i] = metrics.horizontalAdvance(c);
+    }
+  }
+  p.setFont(numberFont_);
+  p.setPen(palette().color(QPalette::WindowText));
+  QPointF at(0, (height() - metrics.height()) / 2);
+  for (QChar c : text_) {
+    const int i = static_cast<int>(
+        static_cast<const char*>(std::memchr(kNumberChars, c.toLatin1(), kNumberCharCount)) -
+        kNumberChars);
+    p.drawStaticText(at, numberChars_[i]);
+    at.rx() += numberAdvances_[i];
+  }
+  return true;
 }
 
 }  // namespace sw4

@@ -1,6 +1,9 @@
 #pragma once
+#include <QFont>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 namespace sw4 {
@@ -25,8 +28,16 @@ class CaptionLabel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  static constexpr char kNumberChars[] = "0123456789-";
+  static constexpr int kNumberCharCount = sizeof(kNumberChars) - 1;
+  bool drawNumber(QPainter& p);
+
   QString text_;
   std::function<void(QWidget&)> repaint_;
+  // Each character of a number, laid out once for the font it was laid out in.
+  QFont numberFont_;
+  std::array<QStaticText, kNumberCharCount> numberChars_;
+  std::array<qreal, kNumberCharCount> numberAdvances_{};
 };
 
 }  // namespace sw4
