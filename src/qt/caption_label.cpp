@@ -64,8 +64,7 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
 bool CaptionLabel::drawNumber(QPainter& p) {
   if (text_.isEmpty() || text_.size() > 32) return false;
   for (QChar c : text_)
-    if (!std::memchr(kNumberChars, c.toLatin1(), kNumberCharCount) || c.unicode() > 127)
-      return false;
+    if (numberCharIndex(c) < 0) return false;
   const QFontMetricsF metrics(font());
   if (numberFont_ != font() || numberChars_[0].text().isEmpty()) {
     numberFont_ = font();
@@ -81,13 +80,19 @@ bool CaptionLabel::drawNumber(QPainter& p) {
   p.setPen(palette().color(QPalette::WindowText));
   QPointF at(0, (height() - metrics.height()) / 2);
   for (QChar c : text_) {
-    const int i = static_cast<int>(
-        static_cast<const char*>(std::memchr(kNumberChars, c.toLatin1(), kNumberCharCount)) -
-        kNumberChars);
+    const int i = numberCharIndex(c);
     p.drawStaticText(at, numberChars_[i]);
     at.rx() += numberAdvances_[i];
   }
   return true;
+}
+
+int CaptionLabel::numberCharIndex(QChar c) {
+  const char* at =
+      c.unicode() < 128
+          ? static_cast<const char*>(std::memchr(kNumberChars, c.unicode(), kNumberCharCount))
+          : nullptr;
+  return at ? static_cast<int>(at - kNumberChars) : -1;
 }
 
 }  // namespace sw4

@@ -31,6 +31,8 @@ class CaptionLabel : public QWidget {
   static constexpr char kNumberChars[] = "0123456789-";
   static constexpr int kNumberCharCount = sizeof(kNumberChars) - 1;
   bool drawNumber(QPainter& p);
+  // Where c is in kNumberChars, or -1.
+  static int numberCharIndex(QChar c);
 
   QString text_;
   std::function<void(QWidget&)> repaint_;
