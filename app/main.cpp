@@ -31,9 +31,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   // A tick changes a few small rectangles. Put through shared memory, every flush waits for a
-  // round trip to the X server, which costs more than sending the pixels does.
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+  // round trip to the X server, which costs more than sending the pixels does. The connection
+  // reads the setting as it opens; programs started from here (a browser) do not inherit it.
+  const bool shmChosenByUser = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+  if (!shmChosenByUser) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
+  if (!shmChosenByUser) qunsetenv("QT_XCB_NO_MITSHM");
   QCommandLineParser parser;
   sw4::addOptions(parser);
   parser.process(app);
