@@ -596,6 +596,8 @@ def main():
     p.add_argument("--stall", type=int, default=90)
     p.add_argument("--out", default="/tmp/sw4-monkey")
     a = p.parse_args()
+    # sw4 runs in a home of its own under it, where a relative path would name another place.
+    a.out = os.path.abspath(a.out)
     if a.seed is None:
         a.seed = random.SystemRandom().randrange(1, 2**31)
     return Monkey(a).run()
