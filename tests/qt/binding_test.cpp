@@ -12,6 +12,7 @@
 #include "model/fs4.h"
 #include "qt/caption_label.h"
 #include "qt/control_binding.h"
+#include "event_count.h"
 #include "qt_app.h"
 
 namespace sw4 {
@@ -230,14 +231,7 @@ TEST_F(BindingTest, ALabelsNewCaptionAsksNoLayout) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QCoreApplication::processEvents();
-  struct LayoutRequests : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-      n += e->type() == QEvent::LayoutRequest;
-      return false;
-    }
-  } requests;
-  window.installEventFilter(&requests);
+  const testing::EventCount requests(window, QEvent::LayoutRequest);
   form.Label11.setCaption("4321");
   QCoreApplication::sendPostedEvents();
   EXPECT_EQ(widget<CaptionLabel>(form.Label11)->text(), "4321");

@@ -13,6 +13,7 @@
 #include "qt/host_hooks.h"
 #include "qt/main_window.h"
 #include "qt/timer_binding.h"
+#include "event_count.h"
 #include "qt_app.h"
 
 namespace sw4 {
@@ -100,19 +101,10 @@ TEST_F(EventPumpTest, ANewCaptionIsPaintedOnTheWindowAndOnAFrame) {
   for (Control* label : {&sim.form.Label11, &sim.form.Lapollo}) {
     label->setVisible(true);
     QTest::qWait(20);
-    QWidget* w = window.controls().widgetOf(*label);
-    struct Paints : QObject {
-      int n = 0;
-      bool eventFilter(QObject*, QEvent* e) override {
-        n += e->type() == QEvent::Paint;
-        return false;
-      }
-    } paints;
-    w->installEventFilter(&paints);
+    const testing::EventCount paints(*window.controls().widgetOf(*label), QEvent::Paint);
     label->setCaption("4242");
     QTest::qWait(50);
     EXPECT_GT(paints.n, 0) << label->fullName();
-    w->removeEventFilter(&paints);
   }
 }
 
