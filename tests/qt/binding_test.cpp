@@ -9,10 +9,10 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "event_count.h"
 #include "model/fs4.h"
 #include "qt/caption_label.h"
 #include "qt/control_binding.h"
-#include "event_count.h"
 #include "qt_app.h"
 
 namespace sw4 {

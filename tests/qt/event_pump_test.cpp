@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "event_count.h"
 #include "platform/fault.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/host_hooks.h"
 #include "qt/main_window.h"
 #include "qt/timer_binding.h"
-#include "event_count.h"
 #include "qt_app.h"
 
 namespace sw4 {
