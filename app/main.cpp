@@ -11,6 +11,7 @@
 #include "command_line.h"
 #include "program/program.h"
 #include "qt/display_check.h"
+#include "qt/end_signals.h"
 #include "qt/host_hooks.h"
 #include "qt/keep_actions.h"
 #include "qt/main_window.h"
@@ -55,6 +56,11 @@ int main(int argc, char** argv) {
   window.shortcuts().describe(QStringLiteral("Ctrl+R"),
                               QStringLiteral("record to a file, or stop"));
   sw4::KeepActions keep(sim, window);
+  // Ctrl+C, a kill or a closed terminal: as if the window were closed, a recording finished.
+  const sw4::EndSignals endSignals([&window] {
+    window.close();
+    QCoreApplication::quit();
+  });
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
   const auto stats = sw4::wantsStats(parser) ? std::make_unique<sw4::TickStats>(sim) : nullptr;

@@ -33,7 +33,7 @@ xvfb-run "${display[@]}" -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
   "$SW4_REC_BIN" --record "$SW4_REC_FILE" 2>"$SW4_REC_LOG" &
   app=$!
-  win=$(timeout 30 xdotool search --sync --onlyvisible --name "^SW4$" 2>/dev/null | head -n1 || true)
+  win=$(timeout 30 xdotool search --sync --onlyvisible --name "^SW4( - |$)" 2>/dev/null | head -n1 || true)
   [[ -n "$win" ]] || { echo "record-replay: the window did not appear" >&2; cat "$SW4_REC_LOG" >&2; exit 75; }
   # openbox may take a moment before it takes activation requests.
   for _ in $(seq 30); do xdotool windowactivate --sync "$win" 2>/dev/null && break; sleep 0.2; done

@@ -1,6 +1,7 @@
 // The recorder: the lines it writes for what reaches the model from outside, and replays of them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -8,9 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "model/world_variables.h"
 #include "program/program.h"
 #include "recording/recorder.h"
+#include "recording/recording_format.h"
 #include "recording/world_hash.h"
+#include "recording/world_hash_v1.h"
 #include "script/script_engine.h"
 #include "setup/setup.h"
 
@@ -43,6 +47,8 @@ std::optional<ScriptFailure> replay(const std::string& script) {
   return engine.run(in);
 }
 
+const std::string kEnd = std::string(kRecordingEnd) + "\n";
+
 std::string expectations(const Sim& sim, const std::string& prefix = "") {
   return prefix + "expect TickCount=" + std::to_string(sim.world.TickCount) + "\n" + prefix +
          "expect WorldHash=" + formatHash(worldHash(sim)) + "\n";
@@ -61,10 +67,11 @@ TEST(RecorderTest, WritesOutsideEventsOnlyAndReplaysToTheSameState) {
   for (int i = 0; i < 3; ++i) f.Ti.fire();
   h.recorder.finish();
   EXPECT_EQ(h.file,
-            "size 15360 11520\nfire Tr 3\ntext TXn 12\nclick Command2\n"
-            "during 2 click Och(3)\nduring 2 size 9000 6000\nduring 2 scale 1.5\nfire Ti\n"
-            "fire Ti 2\n" +
-                expectations(h.sim));
+            recordingHeader() +
+                "\nsize 15360 11520\nfire Tr 3\ntext TXn 12\nclick Command2\n"
+                "during 2 click Och(3)\nduring 2 size 9000 6000\nduring 2 scale 1.5\nfire Ti\n"
+                "fire Ti 2\n" +
+                expectations(h.sim) + kEnd);
   EXPECT_FALSE(replay(h.file));
 
   std::string changed = h.file;
@@ -83,7 +90,7 @@ TEST(RecorderTest, XInsideATickIsCheckedJustBeforeIt) {
   h.sim.endProgram.add([&] { atX = expectations(h.sim, "during 1 "); });
   f.Ti.fire();
   EXPECT_FALSE(h.recorder.recording());
-  EXPECT_TRUE(h.file.ends_with(atX + "during 1 click Command1\nfire Ti\n")) << h.file;
+  EXPECT_TRUE(h.file.ends_with(atX + "during 1 click Command1\nfire Ti\n" + kEnd)) << h.file;
   EXPECT_FALSE(replay(h.file));
 }
 
@@ -116,7 +123,7 @@ TEST(RecorderTest, StopAskedInsideATickWaitsForItsEnd) {
   h.pending[0].push_back([&] { h.recorder.finishAfterTick(); });
   h.sim.form.Ti.fire();
   EXPECT_FALSE(h.recorder.recording());
-  EXPECT_TRUE(h.file.ends_with("fire Ti\n" + expectations(h.sim))) << h.file;
+  EXPECT_TRUE(h.file.ends_with("fire Ti\n" + expectations(h.sim) + kEnd)) << h.file;
 }
 
 TEST(RecorderTest, AFailedWriteStopsTheRecordingOnce) {
@@ -131,6 +138,91 @@ TEST(RecorderTest, AFailedWriteStopsTheRecordingOnce) {
   recorder.finish();
   EXPECT_FALSE(recorder.recording());
   EXPECT_EQ(writes, 1);
+}
+
+TEST(RecorderTest, ThePulseWritesWhatHappenedAndACheckpointEveryTenSeconds) {
+  Host h;
+  Fs4& f = h.sim.form;
+  EXPECT_EQ(h.file, recordingHeader() + "\nsize 15360 11520\n");  // before anything happens
+  f.Command2.userClick();
+  f.Ti.fire();
+  h.recorder.pulse(500);
+  EXPECT_TRUE(h.file.ends_with("click Command2\nfire Ti\n")) << h.file;
+  f.Ti.fire();
+  // Due inside a tick, the checkpoint waits for the first outside event after it.
+  h.pending[1].push_back([&] { h.recorder.pulse(Recorder::kCheckpointMs); });
+  f.Ti.fire();
+  const std::string checked = expectations(h.sim);
+  f.Ti.fire();
+  h.recorder.pulse(Recorder::kCheckpointMs + 500);
+  EXPECT_TRUE(h.file.ends_with("fire Ti 2\n" + checked + "fire Ti\n")) << h.file;
+
+  // Cut off here, the recording replays to its end and says what held.
+  const auto cut = replay(h.file);
+  ASSERT_TRUE(cut);
+  EXPECT_EQ(cut->status, 4);
+  EXPECT_EQ(cut->message,
+            "recording ends at line 8 without its closing check; 1 checkpoint held, the last at "
+            "tick 3");
+  h.recorder.finish();
+  EXPECT_FALSE(replay(h.file));
+}
+
+TEST(RecordingReplayTest, ARecordingWithoutItsClosingLineNeverPasses) {
+  const std::string header = recordingHeader() + "\n";
+  const auto status = [](const std::string& script) {
+    const auto failure = replay(script);
+    return failure ? failure->status : 0;
+  };
+  EXPECT_EQ(status(""), 4);
+  EXPECT_EQ(status(header), 4);
+  EXPECT_EQ(replay(header)->message,
+            "recording ends at line 1 without its closing check; no checkpoint held");
+  // A line cut in the middle is not run (this one would not hold).
+  const auto cut = replay(header + "fire Tr 3\nexpect TickCount=9");
+  EXPECT_EQ(cut->status, 4);
+  EXPECT_NE(cut->message.find("ends at line 2 and part of another"), std::string::npos);
+  EXPECT_EQ(status(header + "fire Tr 3\n" + kEnd), 0);
+  EXPECT_EQ(status(header + "click Command1\n"), 0);  // "X": the replay ends with the program
+  EXPECT_EQ(status("fire Tr 3\n"), 0);  // a script, or a recording older than the header
+  EXPECT_EQ(status("# sw4 recording 2, sw4 9.0.0\n" + kEnd), 2);
+}
+
+TEST(WorldHashTest, VersionOneNamesWhatTheProgramHasAtItsWidth) {
+  const auto width = [](const auto& field) {
+    return std::visit(
+        [](auto member) {
+          using T = std::remove_cvref_t<decltype(std::declval<World>().*member)>;
+          if constexpr (std::is_same_v<T, double> || std::is_same_v<T, BodyDoubles>)
+            return hash_v1::Width::Double;
+          else if constexpr (std::is_same_v<T, std::int32_t>)
+            return hash_v1::Width::Int32;
+          else
+            return hash_v1::Width::Int16;
+        },
+        field);
+  };
+  for (const hash_v1::Number& n : hash_v1::kWorldVariables) {
+    const auto* v = std::find_if(std::begin(kWorldVariables), std::end(kWorldVariables),
+                                 [&](const WorldVariable& w) { return w.name == n.name; });
+    ASSERT_NE(v, std::end(kWorldVariables)) << n.name;
+    EXPECT_EQ(width(v->field), n.width) << n.name;
+  }
+  for (const hash_v1::Number& n : hash_v1::kBodyArrays) {
+    const auto* a = std::find_if(std::begin(kBodyArrays), std::end(kBodyArrays),
+                                 [&](const BodyArray& b) { return b.name == n.name; });
+    ASSERT_NE(a, std::end(kBodyArrays)) << n.name;
+    EXPECT_EQ(width(a->field), n.width) << n.name;
+  }
+  const Fs4 form;
+  std::istringstream names{std::string(hash_v1::kControls)};
+  for (std::string name; names >> name;) {
+    const auto open = name.find('(');
+    const Control* c = open == std::string::npos
+                           ? form.find(name)
+                           : form.find(name.substr(0, open), std::stoi(name.substr(open + 1)));
+    EXPECT_TRUE(c) << name;
+  }
 }
 
 }  // namespace

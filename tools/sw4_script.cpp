@@ -1,7 +1,8 @@
 // sw4-script: runs a driver script (a file, or standard input) against the form model with no
 // display and virtual time. Output on standard output; a script error stops the run with
 // "line N: message" on standard error and exit status 2, an `expect` that does not hold with
-// exit status 3. Exit status 1 when the file cannot be read.
+// exit status 3, a recording cut short (or an empty script) with exit status 4. Exit status 1
+// when the file cannot be read.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
   const auto failure = engine.run(*in);
   std::cout.flush();
   if (failure) {
-    std::cerr << "line " << failure->line << ": " << failure->message << "\n";
+    if (failure->line > 0) std::cerr << "line " << failure->line << ": ";
+    std::cerr << failure->message << "\n";
     return failure->status;
   }
   return 0;

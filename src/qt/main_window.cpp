@@ -160,6 +160,19 @@ void MainWindow::resizeDrawingArea() {
   }
 }
 
+void MainWindow::showRecording(const QString& fileName) {
+  recordingFile_ = fileName;
+  const QString caption = QString::fromStdString(sim_.form.caption);
+  setWindowTitle(fileName.isEmpty() ? caption
+                                    : caption + QStringLiteral(" - recording ") + fileName);
+  update(recordingMark());
+}
+
+QRect MainWindow::recordingMark() const {
+  constexpr int kSide = 12, kMargin = 8;
+  return {width() - kMargin - kSide, height() - kMargin - kSide, kSide, kSide};
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
   Surface& s = sim_.surface;
   QPainter p(this);
@@ -177,6 +190,12 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     for (const QRect& r : event->region() - area) p.fillRect(r, back);
   } else {
     p.fillRect(event->rect(), back);
+  }
+  if (!recordingFile_.isEmpty() && event->region().intersects(recordingMark())) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 30, 30));
+    p.drawEllipse(recordingMark());
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QRegion>
+#include <QString>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -38,6 +39,11 @@ class MainWindow : public QWidget {
   // What a tick changes is painted once, after it: inside a tick the areas are gathered.
   void repaintWithTick(const QRegion& area);
 
+  // A recording to the file of that name runs (none when empty): the title says so and a red
+  // mark shows in the drawing's bottom right corner, painted over the picture.
+  void showRecording(const QString& fileName);
+  QRect recordingMark() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -62,6 +68,7 @@ class MainWindow : public QWidget {
   QRegion held_;
   bool uncoveredStale_ = true;
   bool maximisedBeforeFullScreen_ = false;
+  QString recordingFile_;
 };
 
 }  // namespace sw4

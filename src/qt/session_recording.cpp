@@ -1,20 +1,23 @@
 #include "qt/session_recording.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QShortcut>
-#include <QWidget>
+#include <QTimer>
 #include <cstdio>
 
 #include "model/sim.h"
 #include "program/program.h"
+#include "qt/main_window.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
 namespace sw4 {
 
-SessionRecording::SessionRecording(Sim& sim, QWidget& window) : sim_(sim), window_(window) {
+SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
+    : sim_(sim), window_(window), pulse_(new QTimer(this)) {
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
   connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
   askForFile_ = [this] {
@@ -25,6 +28,10 @@ SessionRecording::SessionRecording(Sim& sim, QWidget& window) : sim_(sim), windo
     if (!startAfterNew_) return;
     startAfterNew_ = false;
     record();
+  });
+  pulse_->setInterval(kPulseMs);
+  connect(pulse_, &QTimer::timeout, this, [this] {
+    if (recorder_) recorder_->pulse(since_.elapsed());
   });
 }
 
@@ -43,9 +50,11 @@ bool SessionRecording::start(const QString& path) {
 
 bool SessionRecording::open(const QString& path) {
   stop();
-  auto file = std::make_unique<RecordingFile>(path.toStdString());
+  auto file = std::make_unique<RecordingFile>(QFile::encodeName(path).toStdString());
+  path_ = path;
   if (!file->isOpen()) {
-    complain(file->error());
+    complain(QStringLiteral("Cannot record to %1: %2.")
+                 .arg(path, QString::fromLocal8Bit(file->error().c_str())));
     return false;
   }
   file_ = std::move(file);
@@ -54,11 +63,27 @@ bool SessionRecording::open(const QString& path) {
 
 void SessionRecording::record() {
   if (!file_) return;
-  recorder_ = std::make_unique<Recorder>(sim_, [this](std::string_view text) {
-    if (file_->write(text)) return true;
-    complain(file_->error());
-    return false;
-  });
+  since_.start();
+  recorder_ = std::make_unique<Recorder>(
+      sim_,
+      [this](std::string_view text) {
+        if (file_->write(text)) return true;
+        complain(QStringLiteral("The recording to %1 stopped: %2. The run goes on unrecorded.")
+                     .arg(path_, QString::fromLocal8Bit(file_->error().c_str())));
+        return false;
+      },
+      [this] { stopped(); });
+  if (!recorder_->recording()) return;
+  pulse_->start();
+  window_.showRecording(QFileInfo(path_).fileName());
+}
+
+void SessionRecording::stopped() {
+  pulse_->stop();
+  window_.showRecording(QString());
+  if (file_ && file_->isOpen() && !file_->close())
+    complain(QStringLiteral("The recording to %1 could not be closed: %2.")
+                 .arg(path_, QString::fromLocal8Bit(file_->error().c_str())));
 }
 
 void SessionRecording::toggle() {
@@ -77,16 +102,16 @@ void SessionRecording::toggle() {
 void SessionRecording::stop() {
   if (recorder_) recorder_->finish();
   recorder_.reset();
-  if (file_ && !file_->close()) complain(file_->error());
+  stopped();
   file_.reset();
 }
 
-void SessionRecording::complain(const std::string& what) {
-  const std::string message = "sw4: recording stopped: " + what;
-  std::fprintf(stderr, "%s\n", message.c_str());
-  // Modeless, so the run goes on while it shows.
-  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("SW4"),
-                              QString::fromStdString(message), QMessageBox::Ok, &window_);
+void SessionRecording::complain(const QString& message) {
+  std::fprintf(stderr, "sw4: %s\n", qPrintable(message));
+  // Modeless, so the run goes on while it shows; the file's name is shown as it is.
+  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("SW4"), message, QMessageBox::Ok,
+                              &window_);
+  box->setTextFormat(Qt::PlainText);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();

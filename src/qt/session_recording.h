@@ -1,27 +1,33 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <string>
 
-class QWidget;
+class QTimer;
 
 namespace sw4 {
 
 class Sim;
+class MainWindow;
 class Recorder;
 class RecordingFile;
 
 // Recording the window's session as a driver script: from start-up with --record FILE, or with
 // Ctrl+R, which asks for a file and records a new run from the start-up state, and stops a
-// recording. A file that cannot be written is reported once; the run goes on unrecorded.
+// recording. While it runs the window says so; what reaches the file goes out twice a second. A
+// file that cannot be opened or written is reported in the window with the system's reason; the
+// run goes on unrecorded.
 class SessionRecording : public QObject {
  public:
-  SessionRecording(Sim& sim, QWidget& window);
+  SessionRecording(Sim& sim, MainWindow& window);
   ~SessionRecording() override;  // finishes a recording still running
   SessionRecording(const SessionRecording&) = delete;
   SessionRecording& operator=(const SessionRecording&) = delete;
+
+  static constexpr int kPulseMs = 500;
 
   // Records from now on; false (and said) when the file cannot be created.
   bool start(const QString& path);
@@ -36,12 +42,17 @@ class SessionRecording : public QObject {
   bool open(const QString& path);
   void record();
   void stop();
-  void complain(const std::string& what);
+  // The recorder has stopped: the window says so and the file is closed.
+  void stopped();
+  void complain(const QString& what);
 
   Sim& sim_;
-  QWidget& window_;
+  MainWindow& window_;
+  QString path_;
   std::unique_ptr<RecordingFile> file_;
   std::unique_ptr<Recorder> recorder_;
+  QTimer* pulse_;
+  QElapsedTimer since_;
   std::function<QString()> askForFile_;
   bool startAfterNew_ = false;
   int newRunDone_ = 0;

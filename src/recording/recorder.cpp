@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/sim.h"
+#include "recording/recording_format.h"
 #include "recording/world_hash.h"
 
 namespace sw4 {
@@ -47,10 +48,13 @@ std::string fireLine(const Control& timer, long count) {
 
 }  // namespace
 
-Recorder::Recorder(Sim& sim, Write write) : sim_(sim), write_(std::move(write)) {
+Recorder::Recorder(Sim& sim, Write write, std::function<void()> stopped)
+    : sim_(sim), write_(std::move(write)), stopped_(std::move(stopped)) {
+  put(recordingHeader());
   std::vector<std::string> lines;
   sizeLines(lines);
   for (const std::string& l : lines) put(l);
+  drain();  // the file tells what it is from the start
   outside_ = outsideEvents().add([this](Control& c, Event e) { outsideEvent(c, e); });
   resized_ = sim_.drawingResized.add([this] { resized(); });
   endProgram_ = sim_.endProgram.add([this] { programEnds(); });
@@ -90,6 +94,8 @@ void Recorder::outsideEvent(const Control& c, Event e) {
     finish();
     return;
   }
+  // The state before this event is the state after the lines so far.
+  if (checkpointDue_ && !sim_.inTick) checkpoint();
   const std::string during = duringPrefix();
   if (e == Event::Timer && during.empty()) {
     if (held_.timer == &c && held_.durings.empty()) {
@@ -142,6 +148,29 @@ void Recorder::resized() {
   for (const std::string& l : lines) put(l);
 }
 
+void Recorder::pulse(std::int64_t nowMs) {
+  if (!recording_) return;
+  if (nowMs >= nextCheckpointMs_) {
+    checkpointDue_ = true;
+    nextCheckpointMs_ = nowMs + kCheckpointMs;
+  }
+  // Inside a tick only whole lines go out; the rest waits for the next outside event.
+  if (!sim_.inTick) {
+    if (checkpointDue_) {
+      checkpoint();
+    } else {
+      flushHeld();
+    }
+  }
+  drain();
+}
+
+void Recorder::checkpoint() {
+  checkpointDue_ = false;
+  flushHeld();
+  for (const std::string& l : expectations()) put(l);
+}
+
 // Runs inside the handler that ends the program: the state is checked just before its event,
 // which is the latest line recorded.
 void Recorder::programEnds() {
@@ -158,6 +187,7 @@ void Recorder::programEnds() {
     for (const std::string& l : expect) put(l);
     flushHeld();
   }
+  put(kRecordingEnd);
   drain();
   stop();
 }
@@ -166,6 +196,7 @@ void Recorder::finish() {
   if (!recording_) return;
   flushHeld();
   for (const std::string& l : expectations()) put(l);
+  put(kRecordingEnd);
   drain();
   stop();
 }
@@ -216,9 +247,11 @@ void Recorder::drain() {
 }
 
 void Recorder::stop() {
+  if (!recording_) return;
   recording_ = false;
   held_ = Held{};
   buffer_.clear();
+  if (stopped_) stopped_();
 }
 
 }  // namespace sw4

@@ -1,12 +1,13 @@
 #pragma once
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace sw4 {
 
-// The file a recording goes to, created or emptied when opened. The recorder hands it text in
-// large pieces; each piece goes to the file at once, so a failure shows at the piece that met it.
+// The file a recording goes to: a regular file, created or emptied when opened. Anything else (a
+// FIFO, a device, a directory) is refused, and opening never waits for a reader. The recorder
+// hands it whole lines; each piece goes to the system at once (no sync to the disk), so a
+// failure shows at the piece that met it.
 class RecordingFile {
  public:
   explicit RecordingFile(const std::string& path);
@@ -14,17 +15,17 @@ class RecordingFile {
   RecordingFile(const RecordingFile&) = delete;
   RecordingFile& operator=(const RecordingFile&) = delete;
 
-  bool isOpen() const { return file_ != nullptr; }
+  bool isOpen() const { return fd_ >= 0; }
   bool write(std::string_view text);
   bool close();
-  // What went wrong, naming the file; empty while nothing did.
+  // Why it could not be opened or written (the system's reason); empty while nothing went wrong.
   const std::string& error() const { return error_; }
 
  private:
-  void fail(const char* what);
+  void fail(int err);
+  void refuse(unsigned mode);
 
-  std::string path_;
-  std::FILE* file_ = nullptr;
+  int fd_ = -1;
   std::string error_;
 };
 

@@ -1,12 +1,17 @@
 #include "recording/world_hash.h"
 
+#include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cstdio>
+#include <stdexcept>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "model/sim.h"
 #include "model/world_variables.h"
+#include "recording/world_hash_v1.h"
 
 namespace sw4 {
 
@@ -32,24 +37,82 @@ class Fnv1a {
   std::uint64_t h_ = 0xcbf29ce484222325ull;
 };
 
-void hashWorld(Fnv1a& f, const World& w) {
-  for (const BodyArray& a : kBodyArrays)
-    std::visit([&](auto member) { for (auto v : w.*member) f.number(v); }, a.field);
-  for (const WorldVariable& v : kWorldVariables)
-    std::visit([&](auto member) { f.number(w.*member); }, v.field);
+// A number at the width version 1 froze for it; a double stays a double.
+template <typename V>
+void frozenNumber(Fnv1a& f, hash_v1::Width width, V v) {
+  if (width == hash_v1::Width::Double || std::is_floating_point_v<V>) {
+    f.number(static_cast<double>(v));
+  } else if (width == hash_v1::Width::Int16) {
+    f.number(static_cast<std::int16_t>(v));
+  } else {
+    f.number(static_cast<std::int32_t>(v));
+  }
+}
+
+template <typename Table>
+const auto* byName(const Table& table, std::string_view name) {
+  for (const auto& entry : table)
+    if (entry.name == name) return &entry;
+  return static_cast<decltype(&table[0])>(nullptr);
+}
+
+void hashWorldV1(Fnv1a& f, const World& w) {
+  for (const hash_v1::Number& a : hash_v1::kBodyArrays) {
+    const BodyArray* now = byName(kBodyArrays, a.name);
+    int i = 0;
+    if (now)
+      std::visit(
+          [&](auto member) {
+            for (; i < std::min(hash_v1::kBodySlots, kBodySlots); ++i)
+              frozenNumber(f, a.width, (w.*member)[i]);
+          },
+          now->field);
+    for (; i < hash_v1::kBodySlots; ++i) frozenNumber(f, a.width, 0);
+  }
+  for (const hash_v1::Number& v : hash_v1::kWorldVariables) {
+    const WorldVariable* now = byName(kWorldVariables, v.name);
+    if (!now) {
+      frozenNumber(f, v.width, 0);
+      continue;
+    }
+    std::visit([&](auto member) { frozenNumber(f, v.width, w.*member); }, now->field);
+  }
+}
+
+// "Och(3)" as Och, 3; "TXn" as TXn, -1.
+const Control* controlNamed(const FormControls& form, std::string_view fullName) {
+  const auto open = fullName.find('(');
+  if (open == std::string_view::npos) return form.find(fullName);
+  int index = 0;
+  std::from_chars(fullName.data() + open + 1, fullName.data() + fullName.size(), index);
+  return form.find(fullName.substr(0, open), index);
+}
+
+void hashControlsV1(Fnv1a& f, const FormControls& form) {
+  std::string_view names = hash_v1::kControls;
+  while (!names.empty()) {
+    const std::string_view name = names.substr(0, names.find(' '));
+    names.remove_prefix(std::min(names.size(), name.size() + 1));
+    const Control* c = controlNamed(form, name);
+    f.text(name);
+    f.text(c ? std::string_view(c->text()) : std::string_view());
+    f.number(static_cast<std::int32_t>(c ? c->value() : 0));
+  }
 }
 
 }  // namespace
 
-std::uint64_t worldHash(const Sim& sim) {
+bool knownWorldHashVersion(long version) {
+  return version == 1;
+}
+
+std::uint64_t worldHash(const Sim& sim, int version) {
+  if (!knownWorldHashVersion(version))
+    throw std::invalid_argument("no WorldHash version " + std::to_string(version));
   Fnv1a f;
-  hashWorld(f, sim.world);
+  hashWorldV1(f, sim.world);
   for (std::uint32_t s : sim.rnd.state()) f.word(s, 4);
-  for (const Control& c : sim.form.all()) {
-    f.text(c.fullName());
-    f.text(c.text());
-    f.number(static_cast<std::int32_t>(c.value()));
-  }
+  hashControlsV1(f, sim.form);
   const Surface& s = sim.surface;
   for (int v : {sim.widthTwips(), sim.heightTwips(), s.widthPixels(), s.heightPixels()})
     f.number(static_cast<std::int32_t>(v));

@@ -43,7 +43,7 @@ Item pixelItem(Sim& sim, std::string_view args) {
 
 }  // namespace
 
-Item resolveItem(Sim& sim, std::string_view token) {
+Item resolveItem(Sim& sim, std::string_view token, int hashVersion) {
   const auto dot = propertyDot(token);
   if (dot != std::string_view::npos) {
     Control& c = resolveControl(sim.form, token.substr(0, dot));
@@ -62,7 +62,8 @@ Item resolveItem(Sim& sim, std::string_view token) {
     if (token == "W") return readOnly([&sim] { return std::to_string(sim.widthTwips()); });
     if (token == "H") return readOnly([&sim] { return std::to_string(sim.heightTwips()); });
     if (token == "Faults") return readOnly([] { return std::to_string(dispatchedFaults()); });
-    if (token == "WorldHash") return readOnly([&sim] { return formatHash(worldHash(sim)); });
+    if (token == "WorldHash")
+      return readOnly([&sim, hashVersion] { return formatHash(worldHash(sim, hashVersion)); });
   }
   try {
     resolveControl(sim.form, token);

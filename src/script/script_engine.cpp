@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/fault.h"
+#include "recording/recording_format.h"
+#include "recording/world_hash.h"
 #include "script/command_parser.h"
 #include "script/line_cursor.h"
 
@@ -20,7 +22,13 @@ ScriptEngine::~ScriptEngine() {
 std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
   std::string line;
   int lineNo = 0;
+  bool cutLine = false;
   while (!stopped() && std::getline(in, line)) {
+    // A crash leaves at most one line without its end: what it held is not known.
+    if (recording_ && in.eof()) {
+      cutLine = true;
+      break;
+    }
     ++lineNo;
     try {
       runLine(line, lineNo);
@@ -28,11 +36,47 @@ std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
       return ScriptFailure{lineNo, e.what(), e.status};
     }
   }
-  return failure_;
+  if (failure_) return failure_;
+  if (lineNo == 0 && !cutLine) return ScriptFailure{0, "the script is empty: nothing ran", 4};
+  if (recording_ && !closed_ && !sim_.ended) return cutShort(lineNo, cutLine);
+  return std::nullopt;
+}
+
+ScriptFailure ScriptEngine::cutShort(int lastLine, bool cutLine) const {
+  std::string m = "recording ends at line " + std::to_string(lastLine);
+  if (cutLine) m += " and part of another";
+  m += " without its closing check; ";
+  if (checkpoints_ == 0) {
+    m += "no checkpoint held";
+  } else {
+    m += std::to_string(checkpoints_) + (checkpoints_ == 1 ? " checkpoint" : " checkpoints") +
+         " held, the last at tick " + std::to_string(lastCheckpointTick_);
+  }
+  return ScriptFailure{0, m, 4};
+}
+
+void ScriptEngine::checkpointHeld() {
+  ++checkpoints_;
+  lastCheckpointTick_ = sim_.world.TickCount;
+}
+
+void ScriptEngine::readHeader(std::string_view line) {
+  const std::optional<long> version = recordingVersion(line);
+  if (!version) return;
+  if (*version > kRecordingVersion)
+    throw ScriptError("a recording of version " + std::to_string(*version) +
+                      ": this sw4-script replays versions up to " +
+                      std::to_string(kRecordingVersion));
+  if (*version < 1 || !knownWorldHashVersion(*version))
+    throw ScriptError("no recording version " + std::to_string(*version));
+  recording_ = true;
+  hashVersion_ = static_cast<int>(*version);
 }
 
 void ScriptEngine::runLine(std::string_view line, int lineNo) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (lineNo == 1) readHeader(line);
+  if (recording_ && line == kRecordingEnd) closed_ = true;
   LineCursor probe(line);
   const std::string_view first = probe.word();
   if (first.empty() || first.front() == '#') return;

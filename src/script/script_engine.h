@@ -21,6 +21,12 @@ namespace sw4 {
 // `during` is a script error.
 //
 // Once the program has ended ("X"), the rest of the script is not run.
+//
+// A script whose first line is a recording header (recording_format.h) is a recording: its
+// header picks the `WorldHash` version, and it must reach its closing line or the end of the
+// program. One that ends before (cut off by a crash, a kill or a full disk) fails with exit
+// status 4 once every line it has has run, naming the checkpoints that held; a last line
+// without its line end is not run. An empty input is such a cut too.
 class ScriptEngine {
  public:
   ScriptEngine(Sim& sim, std::ostream& out);
@@ -49,6 +55,10 @@ class ScriptEngine {
   std::size_t queuedDuring() const { return queue_.size(); }
   // A script error is waiting to be reported, or the program has ended.
   bool stopped() const { return failure_.has_value() || sim_.ended; }
+  // The WorldHash version the script's items compute: the recording header's, else 1.
+  int hashVersion() const { return hashVersion_; }
+  // An `expect WorldHash=...` held.
+  void checkpointHeld();
 
  private:
   struct Queued {
@@ -58,6 +68,8 @@ class ScriptEngine {
   };
   void eventProcessing(int body);
   void afterEvent();
+  void readHeader(std::string_view line);
+  ScriptFailure cutShort(int lastLine, bool cutLine) const;
 
   Sim& sim_;
   std::ostream& out_;
@@ -67,6 +79,11 @@ class ScriptEngine {
   std::vector<Queued> queue_;
   bool tickReachedEvents_ = false;
   std::optional<ScriptFailure> failure_;  // from a `during` command
+  int hashVersion_ = 1;                   // what a script without a header was recorded with
+  bool recording_ = false;
+  bool closed_ = false;  // the recording's closing line was reached
+  long checkpoints_ = 0;
+  std::int32_t lastCheckpointTick_ = 0;
 };
 
 }  // namespace sw4

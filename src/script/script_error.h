@@ -9,10 +9,12 @@ namespace sw4 {
 struct ScriptError : std::runtime_error {
   explicit ScriptError(const std::string& what, int status = 2)
       : std::runtime_error(what), status(status) {}
-  int status;  // the driver's exit status: 2, or 3 for an `expect` that did not hold
+  int status;  // the driver's exit status: 2, or 3 for an `expect` that did not hold (4 is a
+               // recording cut short)
 };
 
-// Where a run stopped on a script error: the 1-based line, the message and the exit status.
+// Where a run stopped on a script error: the 1-based line (0 for a failure of the whole script),
+// the message and the exit status.
 struct ScriptFailure {
   int line = 0;
   std::string message;
