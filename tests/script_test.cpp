@@ -100,6 +100,13 @@ TEST(ScriptErrors, ReportTheLineAndStopTheRun) {
   EXPECT_EQ(out, "TotalPlanets=0\n");
 }
 
+TEST(ScriptErrors, AFileThatCannotBeWrittenSaysWhy) {
+  Driver d;
+  d.run("png /no/such/folder/x.png\n");
+  ASSERT_TRUE(d.failure);
+  EXPECT_TRUE(d.failure->message.ends_with(": No such file or directory")) << d.failure->message;
+}
+
 TEST(ScriptErrors, EveryKindOfMistakeIsCaught) {
   const char* mistakes[] = {
       "jump 3",

@@ -114,7 +114,12 @@ void SessionRecording::complain(const QString& message) {
   box->setTextFormat(Qt::PlainText);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
-  box->show();
+  // At start-up (--record) the window shows later: the box waits for it, so as to come on top.
+  if (window_.isVisible()) {
+    box->show();
+  } else {
+    QTimer::singleShot(0, box, &QWidget::show);
+  }
 }
 
 }  // namespace sw4

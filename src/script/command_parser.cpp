@@ -1,6 +1,8 @@
 #include "script/command_parser.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -147,7 +149,10 @@ std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
   return [&e, path] {
     if (e.sim().surface.widthPixels() == 0 || e.sim().surface.heightPixels() == 0)
       throw ScriptError("png: the drawing area is empty");
-    if (!writePng(path, e.sim().surface)) throw ScriptError("png: cannot write " + quoted(path));
+    errno = 0;
+    if (!writePng(path, e.sim().surface))
+      throw ScriptError("png: cannot write " + quoted(path) + ": " +
+                        (errno != 0 ? std::strerror(errno) : "the write failed"));
   };
 }
 

@@ -1,0 +1,17 @@
+# Replays every recording in DIR (made in the real window by an earlier version): each must
+# reproduce the window's state, exit status 0.
+file(GLOB recordings ${DIR}/*.sw4)
+set(failed 0)
+foreach(recording ${recordings})
+  get_filename_component(name ${recording} NAME)
+  execute_process(COMMAND ${DRIVER} ${recording} OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc STREQUAL 0)
+    message(SEND_ERROR "${name}: exit status ${rc}\n${err}")
+    math(EXPR failed "${failed}+1")
+  endif()
+endforeach()
+list(LENGTH recordings total)
+message(STATUS "${total} recordings, ${failed} failed")
+if(total EQUAL 0 OR failed GREATER 0)
+  message(FATAL_ERROR "recordings: ${failed} of ${total} failed")
+endif()
