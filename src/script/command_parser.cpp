@@ -110,7 +110,8 @@ std::function<void()> advanceCommand(ScriptEngine& e, LineCursor& c) {
   return [&e, ms] { e.advance(ms); };
 }
 
-std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, bool nested) {
+std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, std::int64_t lineNo,
+                                    bool nested) {
   if (nested) throw ScriptError("during cannot hold another during");
   const auto body =
       static_cast<int>(parseInteger(need(c, "during", "a body"), 0, kMaxBody, "during body"));
@@ -140,19 +141,22 @@ std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
 }
 
 std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
-  const std::string path(c.restTrimmed());
-  if (path.empty()) throw ScriptError("png needs a file name");
-  if (path.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  const std::string_view named = c.restTrimmed();
+  if (named.empty()) throw ScriptError("png needs a file name");
+  if (named.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  const std::string path = e.output().resolve(named);
   return [&e, path] {
     if (e.sim().surface.widthPixels() == 0 || e.sim().surface.heightPixels() == 0)
       throw ScriptError("png: the drawing area is empty");
+    e.output().checkWritable(path);
     if (!writePng(path, e.sim().surface)) throw ScriptError("png: cannot write " + quoted(path));
+    e.output().wrote(path);
   };
 }
 
 }  // namespace
 
-std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int lineNo,
+std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, std::int64_t lineNo,
                                    bool nested) {
   LineCursor c(line);
   const std::string_view command = c.word();

@@ -6,6 +6,7 @@
 #include "platform/fault.h"
 #include "script/command_parser.h"
 #include "script/line_cursor.h"
+#include "script/script_lines.h"
 
 namespace sw4 {
 
@@ -18,20 +19,17 @@ ScriptEngine::~ScriptEngine() {
 }
 
 std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
+  ScriptLines lines(in);
   std::string line;
-  int lineNo = 0;
-  while (!stopped() && std::getline(in, line)) {
-    ++lineNo;
-    try {
-      runLine(line, lineNo);
-    } catch (const ScriptError& e) {
-      return ScriptFailure{lineNo, e.what(), e.status};
-    }
+  try {
+    while (!stopped() && lines.next(line)) runLine(line, lines.number());
+  } catch (const ScriptError& e) {
+    return ScriptFailure{lines.number(), e.what(), e.status};
   }
   return failure_;
 }
 
-void ScriptEngine::runLine(std::string_view line, int lineNo) {
+void ScriptEngine::runLine(std::string_view line, std::int64_t lineNo) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   LineCursor probe(line);
   const std::string_view first = probe.word();
@@ -68,7 +66,7 @@ void ScriptEngine::fire(Control& timer, std::int64_t times) {
   }
 }
 
-void ScriptEngine::queueDuring(int body, std::function<void()> command, int lineNo) {
+void ScriptEngine::queueDuring(int body, std::function<void()> command, std::int64_t lineNo) {
   queue_.push_back(Queued{body, std::move(command), lineNo});
 }
 
