@@ -89,11 +89,7 @@ void KeepActions::drawingChanged() {
 }
 
 PlotWindow& KeepActions::plotWindow() {
-  if (!plotWindow_) {
-    plotWindow_ = new PlotWindow(sim_, &window_);
-    plotWindow_->askFile = [this](const FileQuestion& q) { return askFile(q); };
-    plotWindow_->warn = [this](const QString& title, const QString& text) { warn(title, text); };
-  }
+  if (!plotWindow_) plotWindow_ = new PlotWindow(sim_, &window_);
   return *plotWindow_;
 }
 

@@ -43,8 +43,7 @@ class KeepActions : public QObject {
 
   // How a failure is told: a message box showing the text as it stands, unless replaced.
   std::function<void(const QString& title, const QString& text)> warn;
-  // How a file is asked for (the plot window's too): a file dialog, unless replaced; an empty
-  // answer does nothing.
+  // How a file is asked for: a file dialog, unless replaced; an empty answer does nothing.
   std::function<QString(const FileQuestion&)> askFile;
 
  private:

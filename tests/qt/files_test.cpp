@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
+#include <functional>
 #include <memory>
 
 #include "program/program.h"
@@ -31,7 +32,12 @@ class FilesTest : public ::testing::Test {
  protected:
   FilesTest() {
     window.resize(1024, 768);
-    keep.warn = [this](const QString&, const QString& text) { warnings << text; };
+    keep.warn =
+        keep.plotWindow().warn = [this](const QString&, const QString& text) { warnings << text; };
+  }
+  // Every dialog (the plot window's too) answers `ask`.
+  void answer(const std::function<QString(const FileQuestion&)>& ask) {
+    keep.askFile = keep.plotWindow().askFile = ask;
   }
 
   QString write(const QString& name, const QByteArray& content) {
@@ -61,14 +67,14 @@ class FilesTest : public ::testing::Test {
 TEST_F(FilesTest, EveryDialogRefusesWhatIsNotARegularFileAtOnce) {
   const QString fifo = dir.filePath("pipe.x");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  QString answer = fifo;
-  keep.askFile = [&answer](const FileQuestion&) { return answer; };
+  QString path = fifo;
+  answer([&path](const FileQuestion&) { return path; });
   // Each would wait for a writer or a reader for good if it opened the FIFO as a file.
   keep.openSetup()->trigger();
   keep.saveSetup()->trigger();
   keep.savePicture()->trigger();
   exportCsv();
-  answer = "/proc/self/status";
+  path = "/proc/self/status";
   keep.openSetup()->trigger();
   ASSERT_EQ(warnings.size(), 5);
   for (int i = 0; i < 4; ++i)
@@ -99,7 +105,7 @@ TEST_F(FilesTest, ASaveThatCannotFinishLeavesTheOldFileByteForByte) {
   for (int i = 0; i < 20; ++i) sim.form.Ti.fire();
   const QByteArray old = "text TXn 12\n";
   const QString files[] = {write("mine.sw4", old), write("mine.png", old), write("mine.csv", old)};
-  keep.askFile = [&files](const FileQuestion& q) { return files[q.title == "Export CSV" ? 2 : 0]; };
+  answer([&files](const FileQuestion&) { return files[2]; });
   {
     const FileSizeLimit limit(64);
     keep.saveSetupTo(files[0]);
