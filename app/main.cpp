@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
   std::vector<sw4::SetupStep> setup;
   if (const auto status = sw4::readSetupOption(argc, argv, setup)) return *status;
+  if (const auto status = sw4::checkRecordOption(argc, argv)) return *status;
   // Without a display Qt would abort with a long message; say it in one line instead.
   if (!sw4::displayAvailable([](const char* name) { return std::getenv(name); })) {
     std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);

@@ -4,10 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 #include "model/sim.h"
@@ -15,8 +13,10 @@
 #include "qt/drawing_menu.h"
 #include "qt/main_window.h"
 #include "qt/picture_export.h"
+#include "qt/plain_message.h"
 #include "qt/plot_window.h"
 #include "qt/shortcuts.h"
+#include "qt/whole_file.h"
 #include "setup/setup.h"
 
 namespace sw4 {
@@ -34,9 +34,8 @@ QString documentsFolder() {
 
 KeepActions::KeepActions(Sim& sim, MainWindow& window)
     : QObject(&window), sim_(sim), window_(window) {
-  warn = [this](const QString& title, const QString& text) {
-    QMessageBox::warning(&window_, title, text);
-  };
+  warn = [this](const QString& title, const QString& text) { warnPlainly(&window_, title, text); };
+  askFile = [this](const FileQuestion& q) { return askForFile(&window_, q); };
   savePicture_ = add(tr("Save picture..."), QStringLiteral("Ctrl+S"),
                      tr("save the drawing as a PNG picture"), [this] { choosePicture(); });
   copyPicture_ =
@@ -99,33 +98,32 @@ QImage KeepActions::picture() const {
 }
 
 bool KeepActions::savePictureTo(const QString& path) {
-  if (sw4::savePicture(picture(), path)) return true;
-  warn(tr("Save picture"), tr("Cannot write the picture to %1.").arg(path));
+  QString why;
+  if (sw4::savePicture(picture(), path, why)) return true;
+  warn(tr("Save picture"), notSaved(tr("The picture"), path, why));
   return false;
 }
 
 void KeepActions::choosePicture() {
   const QString start = picturesFolder() + '/' + defaultPictureName(QDateTime::currentDateTime());
   QString path =
-      QFileDialog::getSaveFileName(&window_, tr("Save picture"), start, tr("PNG images (*.png)"));
+      askFile({FileQuestion::Mode::Save, tr("Save picture"), start, tr("PNG images (*.png)")});
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
   savePictureTo(path);
 }
 
 bool KeepActions::saveSetupTo(const QString& path) {
-  QFile file(path);
   const QByteArray bytes = QByteArray::fromStdString(writeSetup(sim_));
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-      file.flush())
-    return true;
-  warn(tr("Save setup"), tr("Cannot write the setup to %1.").arg(path));
+  QString why;
+  if (writeWhole(path, bytes, why)) return true;
+  warn(tr("Save setup"), notSaved(tr("The setup"), path, why));
   return false;
 }
 
 void KeepActions::chooseSetupToSave() {
-  QString path = QFileDialog::getSaveFileName(&window_, tr("Save setup"),
-                                              documentsFolder() + "/sw4-setup.sw4", kSetupFilter);
+  QString path = askFile({FileQuestion::Mode::Save, tr("Save setup"),
+                          documentsFolder() + "/sw4-setup.sw4", kSetupFilter});
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sw4");
   saveSetupTo(path);
@@ -146,7 +144,7 @@ bool KeepActions::openSetupFrom(const QString& path) {
 
 void KeepActions::chooseSetupToOpen() {
   const QString path =
-      QFileDialog::getOpenFileName(&window_, tr("Open setup"), documentsFolder(), kSetupFilter);
+      askFile({FileQuestion::Mode::Open, tr("Open setup"), documentsFolder(), kSetupFilter});
   if (!path.isEmpty()) openSetupFrom(path);
 }
 

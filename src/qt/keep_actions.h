@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "qt/file_dialog.h"
+
 class QAction;
 class QImage;
 
@@ -31,15 +33,18 @@ class KeepActions : public QObject {
   QAction* openSetup() const { return openSetup_; }
   QAction* plot() const { return plot_; }
 
-  // The same without the file dialogs (the command line, tests). Each tells the user what went
-  // wrong through `warn` and answers false.
+  // The same without the file dialogs (the command line, tests). Each refuses what is not a
+  // regular file before it opens anything, writes a file whole or not at all, tells the user
+  // what went wrong and why through `warn`, and answers false.
   bool savePictureTo(const QString& path);
   bool saveSetupTo(const QString& path);
   bool openSetupFrom(const QString& path);
   PlotWindow& plotWindow();
 
-  // How a failure is told; a message box unless replaced.
+  // How a failure is told: a message box showing the text as it stands, unless replaced.
   std::function<void(const QString& title, const QString& text)> warn;
+  // How a file is asked for: a file dialog, unless replaced; an empty answer does nothing.
+  std::function<QString(const FileQuestion&)> askFile;
 
  private:
   QAction* add(const QString& text, const QString& keys, const QString& help,

@@ -2,12 +2,9 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QStandardPaths>
@@ -18,6 +15,8 @@
 
 #include "galaxy/galaxy.h"
 #include "model/sim.h"
+#include "qt/plain_message.h"
+#include "qt/whole_file.h"
 
 namespace sw4 {
 
@@ -86,6 +85,8 @@ QList<QPointF> thinned(const WatchLog& log, Value value) {
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
   resize(760, 720);
+  askFile = [this](const FileQuestion& q) { return askForFile(this, q); };
+  warn = [this](const QString& title, const QString& text) { warnPlainly(this, title, text); };
 
   distance_ = lineSeries(tr("distance from the sun"), QColor(110, 190, 255), Qt::SolidLine);
   aphelion_ = lineSeries(tr("aphelion record"), QColor(255, 191, 128), Qt::DashLine);
@@ -259,22 +260,19 @@ QString PlotWindow::csv() const {
   return s;
 }
 
-bool PlotWindow::exportCsv(const QString& path) const {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const QByteArray bytes = csv().toUtf8();
-  return file.write(bytes) == bytes.size() && file.flush();
+bool PlotWindow::exportCsv(const QString& path, QString& why) const {
+  return writeWhole(path, csv().toUtf8(), why);
 }
 
 void PlotWindow::chooseCsvFile() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString name = QStringLiteral("sw4-body-%1.csv").arg(log_.body() < 0 ? 0 : log_.body());
-  const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"),
-                                                    folder.isEmpty() ? name : folder + '/' + name,
-                                                    tr("CSV files (*.csv);;All files (*)"));
+  const QString path = askFile({FileQuestion::Mode::Save, tr("Export CSV"),
+                                folder.isEmpty() ? name : folder + '/' + name,
+                                tr("CSV files (*.csv);;All files (*)")});
   if (path.isEmpty()) return;
-  if (!exportCsv(path))
-    QMessageBox::warning(this, tr("Export CSV"), tr("Cannot write %1.").arg(path));
+  QString why;
+  if (!exportCsv(path, why)) warn(tr("Export CSV"), notSaved(tr("The CSV file"), path, why));
 }
 
 }  // namespace sw4

@@ -1,7 +1,9 @@
 #pragma once
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
+#include "qt/file_dialog.h"
 #include "qt/watch_log.h"
 
 class QChart;
@@ -33,7 +35,12 @@ class PlotWindow : public QWidget {
   bool listening() const { return tickDone_ != 0; }
   // The log as CSV: a header line, then one line a tick, oldest first.
   QString csv() const;
-  bool exportCsv(const QString& path) const;
+  // Writes it whole or not at all (writeWhole); `why` says why not.
+  bool exportCsv(const QString& path, QString& why) const;
+  // How "Export CSV..." asks for the file and tells a failure: a file dialog and a message box
+  // showing the text as it stands, unless replaced.
+  std::function<QString(const FileQuestion&)> askFile;
+  std::function<void(const QString& title, const QString& text)> warn;
   // Brings the charts up to date with the log and the world now.
   void redraw();
   QChartView* watchView() const { return watchView_; }

@@ -1,6 +1,5 @@
 #include "qt/session_recording.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -10,6 +9,7 @@
 
 #include "model/sim.h"
 #include "program/program.h"
+#include "qt/file_dialog.h"
 #include "qt/main_window.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
@@ -21,8 +21,8 @@ SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
   connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
   askForFile_ = [this] {
-    return QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to"), QString(),
-                                        QStringLiteral("sw4-script (*.sw4)"));
+    return askForFile(&window_, {FileQuestion::Mode::Save, QStringLiteral("Record to"), QString(),
+                                 QStringLiteral("sw4-script (*.sw4)")});
   };
   newRunDone_ = sim_.newRunDone.add([this] {
     if (!startAfterNew_) return;
@@ -40,7 +40,9 @@ SessionRecording::~SessionRecording() {
   stop();
 }
 
-bool SessionRecording::recording() const { return recorder_ && recorder_->recording(); }
+bool SessionRecording::recording() const {
+  return recorder_ && recorder_->recording();
+}
 
 bool SessionRecording::start(const QString& path) {
   if (!open(path)) return false;

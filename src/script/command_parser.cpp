@@ -78,8 +78,7 @@ std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
   const Item item = resolveItem(e.sim(), name, e.hashVersion());
   return [&e, item, name, wanted] {
     const std::string got = item.read();
-    if (got != wanted)
-      throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
+    if (got != wanted) throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
     if (name == "WorldHash") e.checkpointHeld();
   };
 }
@@ -113,7 +112,8 @@ std::function<void()> advanceCommand(ScriptEngine& e, LineCursor& c) {
   return [&e, ms] { e.advance(ms); };
 }
 
-std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, bool nested) {
+std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, std::int64_t lineNo,
+                                    bool nested) {
   if (nested) throw ScriptError("during cannot hold another during");
   const auto body =
       static_cast<int>(parseInteger(need(c, "during", "a body"), 0, kMaxBody, "during body"));
@@ -143,22 +143,25 @@ std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
 }
 
 std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
-  const std::string path(c.restTrimmed());
-  if (path.empty()) throw ScriptError("png needs a file name");
-  if (path.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  const std::string_view named = c.restTrimmed();
+  if (named.empty()) throw ScriptError("png needs a file name");
+  if (named.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  const std::string path = e.output().resolve(named);
   return [&e, path] {
     if (e.sim().surface.widthPixels() == 0 || e.sim().surface.heightPixels() == 0)
       throw ScriptError("png: the drawing area is empty");
+    e.output().checkWritable(path);
     errno = 0;
     if (!writePng(path, e.sim().surface))
       throw ScriptError("png: cannot write " + quoted(path) + ": " +
                         (errno != 0 ? std::strerror(errno) : "the write failed"));
+    e.output().wrote(path);
   };
 }
 
 }  // namespace
 
-std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int lineNo,
+std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, std::int64_t lineNo,
                                    bool nested) {
   LineCursor c(line);
   const std::string_view command = c.word();

@@ -8,6 +8,7 @@
 #include "recording/world_hash.h"
 #include "script/command_parser.h"
 #include "script/line_cursor.h"
+#include "script/script_lines.h"
 
 namespace sw4 {
 
@@ -20,21 +21,22 @@ ScriptEngine::~ScriptEngine() {
 }
 
 std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
+  ScriptLines lines(in);
   std::string line;
-  int lineNo = 0;
+  std::int64_t lineNo = 0;
   bool cutLine = false;
-  while (!stopped() && std::getline(in, line)) {
-    // A crash leaves at most one line without its end: what it held is not known.
-    if (recording_ && in.eof()) {
-      cutLine = true;
-      break;
-    }
-    ++lineNo;
-    try {
+  try {
+    while (!stopped() && lines.next(line)) {
+      // A crash leaves at most one line without its end: what it held is not known.
+      if (recording_ && !lines.lineEnded()) {
+        cutLine = true;
+        break;
+      }
+      lineNo = lines.number();
       runLine(line, lineNo);
-    } catch (const ScriptError& e) {
-      return ScriptFailure{lineNo, e.what(), e.status};
     }
+  } catch (const ScriptError& e) {
+    return ScriptFailure{lines.number(), e.what(), e.status};
   }
   if (failure_) return failure_;
   if (lineNo == 0 && !cutLine) return ScriptFailure{0, "the script is empty: nothing ran", 4};
@@ -42,7 +44,7 @@ std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
   return std::nullopt;
 }
 
-ScriptFailure ScriptEngine::cutShort(int lastLine, bool cutLine) const {
+ScriptFailure ScriptEngine::cutShort(std::int64_t lastLine, bool cutLine) const {
   std::string m = "recording ends at line " + std::to_string(lastLine);
   if (cutLine) m += " and part of another";
   m += " without its closing check; ";
@@ -73,7 +75,7 @@ void ScriptEngine::readHeader(std::string_view line) {
   hashVersion_ = static_cast<int>(*version);
 }
 
-void ScriptEngine::runLine(std::string_view line, int lineNo) {
+void ScriptEngine::runLine(std::string_view line, std::int64_t lineNo) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (lineNo == 1) readHeader(line);
   if (recording_ && line == kRecordingEnd) closed_ = true;
@@ -112,7 +114,7 @@ void ScriptEngine::fire(Control& timer, std::int64_t times) {
   }
 }
 
-void ScriptEngine::queueDuring(int body, std::function<void()> command, int lineNo) {
+void ScriptEngine::queueDuring(int body, std::function<void()> command, std::int64_t lineNo) {
   queue_.push_back(Queued{body, std::move(command), lineNo});
 }
 
