@@ -164,6 +164,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
     case Kind::ScrollBar: {
       auto* s = new QScrollBar(Qt::Horizontal, parent);
       s->setSingleStep(1);
+      s->setFocusPolicy(Qt::TabFocus);  // reached by Tab; a click leaves the focus where it is
       w = s;
       break;
     }
@@ -229,8 +230,8 @@ void mirrorProp(const Control& c, QWidget& w, Prop p) {
 void mirrorAll(const Control& c, QWidget& w) {
   const QSignalBlocker block(&w);
   w.setToolTip(QString::fromStdString(c.toolTip()));
-  for (Prop p :
-       {Prop::Text, Prop::Range, Prop::Value, Prop::Colors, Prop::Enabled, Prop::Locked, Prop::Visible})
+  for (Prop p : {Prop::Text, Prop::Range, Prop::Value, Prop::Colors, Prop::Enabled, Prop::Locked,
+                 Prop::Visible})
     mirrorProp(c, w, p);
 }
 
