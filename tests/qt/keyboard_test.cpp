@@ -79,17 +79,16 @@ using Names = std::vector<std::string>;
 
 TEST_F(KeyboardTest, TabFollowsTheScreenPanelByPanel) {
   const Names expected = {
-      "TxTconstant",  "TXg(2)",   "TXg(0)", "TXg(1)", "TXg(3)", "TXg(4)", "TXg(5)",  // Gravity
-      "TXn",          "TXw(0)",   "TXw(1)", "TXw(2)",                                // Bodies
-      "Text1",        "Text5",    "Text4",  "Text2",  "TXt",                         // Planets
-      "Chdark",       "Text3",    "Text6",  "TXran",  "CHran",  // Dark matter, Seed
-      "Command2",     "Command1",                               // "Go" and "X"
-      "CDp(0)",       "CDp(1)",   "CDp(2)", "CDp(3)", "CDp(4)", "CDp(5)", "CDp(6)",
-      "CDp(7)",       "Command4", "CDwww",  "CHr",               // Clear, www, Auto C
-      "CHsol",        "CHgod",    "ChCol",  "CHLun",  "ChMoon",  // Options
+      "TxTconstant", "TXg(2)", "TXg(0)", "TXg(1)", "TXg(3)", "TXg(4)", "TXg(5)",  // Gravity
+      "TXn", "TXw(0)", "TXw(1)", "TXw(2)",                                        // Bodies
+      "Text1", "Text5", "Text4", "Text2", "TXt",                                  // Planets
+      "Chdark", "Text3", "Text6", "TXran", "CHran",  // Dark matter, Seed
+      "Command2", "Command1",                        // "Go" and "X"
+      "CDp(0)", "CDp(1)", "CDp(2)", "CDp(3)", "CDp(4)", "CDp(5)", "CDp(6)", "CDp(7)",
+      "Command4", "CDwww", "CHr",                                 // Clear, www, Auto C
+      "CHsol", "CHgod", "ChCol", "CHLun", "ChMoon",               // Options
       "OpCollide(2)", "Och(7)",  // a group of options once, at the selected one
-      "ChSpi",        "ChGal",    "Ch2",    "ChCir",  "Check1", "ChA",    "Chperf",
-      "CHall"};  // narrow Orbits
+      "ChSpi", "ChGal", "Ch2", "ChCir", "Check1", "ChA", "Chperf", "CHall"};  // narrow Orbits
   EXPECT_EQ(tabChain(sim.form.TxTconstant), expected);
 }
 
@@ -97,8 +96,8 @@ TEST_F(KeyboardTest, TabReachesWhatTheWideOrbitsFrameUncovers) {
   sim.form.Frame6.setWidth(3300);
   const Names chain = tabChain(sim.form.ChSpi);
   const Names orbits(chain.begin(), chain.begin() + 14);
-  EXPECT_EQ(orbits, (Names{"ChSpi", "CDstar", "ChGal", "TXspibi", "Ch2", "ChCir", "Text9", "Check1",
-                           "Text10", "ChA", "Text11", "Chperf", "TXTdec", "CHall"}));
+  EXPECT_EQ(orbits, (Names{"ChSpi", "CDstar", "ChGal", "TXspibi", "Ch2", "ChCir", "Text9",
+                           "Check1", "Text10", "ChA", "Text11", "Chperf", "TXTdec", "CHall"}));
 }
 
 TEST_F(KeyboardTest, PausedTheInspectorRowComesFirst) {
@@ -106,8 +105,8 @@ TEST_F(KeyboardTest, PausedTheInspectorRowComesFirst) {
   sim.form.Command5.userClick();  // "Pause"
   const Names chain = tabChain(sim.form.Command5);
   const Names row(chain.begin(), chain.begin() + 10);
-  EXPECT_EQ(row, (Names{"Command5", "TXTOden", "TxTyp", "TXTp(0)", "TXTp(1)", "TXTp(2)", "TXTp(3)",
-                        "TXTp(4)", "Opadd(0)", "Chon"}));
+  EXPECT_EQ(row, (Names{"Command5", "TXTOden", "TxTyp", "TXTp(0)", "TXTp(1)", "TXTp(2)",
+                        "TXTp(3)", "TXTp(4)", "Opadd(0)", "Chon"}));
 }
 
 // Keyboard only: Tab reaches every control that shows, Space ticks each box, the arrows go round
