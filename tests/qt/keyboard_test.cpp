@@ -245,8 +245,8 @@ TEST_F(KeyboardTest, F1ShowsTheKeysAndColoursUntilEscapeOrF1) {
   ASSERT_TRUE(window.help().isVisible());
   const QString text = window.help().findChild<QLabel*>()->text();
   for (const auto& e : window.shortcuts().entries()) EXPECT_TRUE(text.contains(e.keys));
-  for (const char* meaning :
-       {"sun", "giant", "waterworld", "sparks", "bond", "dark matter", "halo"})
+  for (const char* meaning : {"sun", "giant", "waterworld", "sparks", "bond", "dark matter",
+                              "halo"})
     EXPECT_TRUE(text.contains(meaning)) << meaning;
   press(Qt::Key_Escape);
   EXPECT_FALSE(window.help().isVisible());
