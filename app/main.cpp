@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     icon.addFile(it.next());
   QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName(SW4_APP_ID);
+  QApplication::setOrganizationName(QStringLiteral("sw4"));  // the settings: ~/.config/sw4/
   sw4::applyTheme(app);
   sw4::Program sim;
   sw4::MainWindow window(sim);
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   window.shortcuts().describe(QStringLiteral("Ctrl+R"),
                               QStringLiteral("record to a file, or stop"));
   sw4::KeepActions keep(sim, window);
+  recording.setDiscardQuestion([&keep] { return keep.discardQuestion().confirm(); });
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
   const auto stats = sw4::wantsStats(parser) ? std::make_unique<sw4::TickStats>(sim) : nullptr;

@@ -16,6 +16,7 @@
 #include "qt/main_window.h"
 #include "qt/picture_export.h"
 #include "qt/plot_window.h"
+#include "qt/remembered.h"
 #include "qt/shortcuts.h"
 #include "setup/setup.h"
 
@@ -33,7 +34,7 @@ QString documentsFolder() {
 }  // namespace
 
 KeepActions::KeepActions(Sim& sim, MainWindow& window)
-    : QObject(&window), sim_(sim), window_(window) {
+    : QObject(&window), sim_(sim), window_(window), discard_(sim, window) {
   warn = [this](const QString& title, const QString& text) {
     QMessageBox::warning(&window_, title, text);
   };
@@ -44,6 +45,7 @@ KeepActions::KeepActions(Sim& sim, MainWindow& window)
           tr("copy the drawing to the clipboard"), [this] { sw4::copyPicture(picture()); });
   separator();
   startAnew_ = add(tr("New"), QStringLiteral("Ctrl+N"), tr("start anew, as at start-up"), [this] {
+    if (!discard_.confirm()) return;
     newRun(sim_);
     drawingChanged();
   });
@@ -105,10 +107,12 @@ bool KeepActions::savePictureTo(const QString& path) {
 }
 
 void KeepActions::choosePicture() {
-  const QString start = picturesFolder() + '/' + defaultPictureName(QDateTime::currentDateTime());
+  const QString start = lastFolder(FileKind::Picture, picturesFolder()) + '/' +
+                        defaultPictureName(QDateTime::currentDateTime());
   QString path =
       QFileDialog::getSaveFileName(&window_, tr("Save picture"), start, tr("PNG images (*.png)"));
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Picture, path);
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
   savePictureTo(path);
 }
@@ -124,9 +128,11 @@ bool KeepActions::saveSetupTo(const QString& path) {
 }
 
 void KeepActions::chooseSetupToSave() {
-  QString path = QFileDialog::getSaveFileName(&window_, tr("Save setup"),
-                                              documentsFolder() + "/sw4-setup.sw4", kSetupFilter);
+  QString path = QFileDialog::getSaveFileName(
+      &window_, tr("Save setup"), lastFolder(FileKind::Setup, documentsFolder()) + "/sw4-setup.sw4",
+      kSetupFilter);
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Setup, path);
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sw4");
   saveSetupTo(path);
 }
@@ -145,9 +151,12 @@ bool KeepActions::openSetupFrom(const QString& path) {
 }
 
 void KeepActions::chooseSetupToOpen() {
-  const QString path =
-      QFileDialog::getOpenFileName(&window_, tr("Open setup"), documentsFolder(), kSetupFilter);
-  if (!path.isEmpty()) openSetupFrom(path);
+  if (!discard_.confirm()) return;
+  const QString path = QFileDialog::getOpenFileName(
+      &window_, tr("Open setup"), lastFolder(FileKind::Setup, documentsFolder()), kSetupFilter);
+  if (path.isEmpty()) return;
+  rememberFolder(FileKind::Setup, path);
+  openSetupFrom(path);
 }
 
 }  // namespace sw4

@@ -14,6 +14,7 @@
 #include "qt/control_binding.h"
 #include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
+#include "qt/remembered.h"
 #include "qt/shortcuts.h"
 #include "qt/timer_binding.h"
 #include "qt/window_layout.h"
@@ -74,6 +75,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::open() {
+  if (restorePlace(WindowPlace::Main, *this)) {
+    show();
+    return;
+  }
   const QSize design(kDesignWidthTwips / kTwips, kDesignHeightTwips / kTwips);
   resize(design);
   // The title bar and the frame come on top of the client area.
@@ -188,6 +193,11 @@ bool MainWindow::holdToMaximum() {
   if (width() <= most && height() <= most) return false;
   resize(std::min(width(), most), std::min(height(), most));
   return true;
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  rememberPlace(WindowPlace::Main, *this);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

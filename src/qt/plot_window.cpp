@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -18,6 +19,7 @@
 
 #include "galaxy/galaxy.h"
 #include "model/sim.h"
+#include "qt/remembered.h"
 
 namespace sw4 {
 
@@ -85,7 +87,10 @@ QList<QPointF> thinned(const WatchLog& log, Value value) {
 
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
-  resize(760, 720);
+  if (!restorePlace(WindowPlace::Plot, *this)) resize(760, 720);
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
   distance_ = lineSeries(tr("distance from the sun"), QColor(110, 190, 255), Qt::SolidLine);
   aphelion_ = lineSeries(tr("aphelion record"), QColor(255, 191, 128), Qt::DashLine);
@@ -182,6 +187,7 @@ void PlotWindow::showEvent(QShowEvent* event) {
 void PlotWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   listen(false);
+  rememberPlace(WindowPlace::Plot, *this);
 }
 
 void PlotWindow::redraw() {
@@ -267,12 +273,14 @@ bool PlotWindow::exportCsv(const QString& path) const {
 }
 
 void PlotWindow::chooseCsvFile() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString folder = lastFolder(
+      FileKind::Csv, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   const QString name = QStringLiteral("sw4-body-%1.csv").arg(log_.body() < 0 ? 0 : log_.body());
   const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"),
                                                     folder.isEmpty() ? name : folder + '/' + name,
                                                     tr("CSV files (*.csv);;All files (*)"));
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Csv, path);
   if (!exportCsv(path))
     QMessageBox::warning(this, tr("Export CSV"), tr("Cannot write %1.").arg(path));
 }

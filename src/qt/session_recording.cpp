@@ -9,6 +9,7 @@
 
 #include "model/sim.h"
 #include "program/program.h"
+#include "qt/remembered.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
@@ -18,8 +19,11 @@ SessionRecording::SessionRecording(Sim& sim, QWidget& window) : sim_(sim), windo
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
   connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
   askForFile_ = [this] {
-    return QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to"), QString(),
-                                        QStringLiteral("sw4-script (*.sw4)"));
+    const QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to"),
+                                                      lastFolder(FileKind::Recording, QString()),
+                                                      QStringLiteral("sw4-script (*.sw4)"));
+    rememberFolder(FileKind::Recording, path);
+    return path;
   };
   newRunDone_ = sim_.newRunDone.add([this] {
     if (!startAfterNew_) return;
@@ -66,6 +70,7 @@ void SessionRecording::toggle() {
     recorder_->finishAfterTick();
     return;
   }
+  if (mayDiscard_ && !mayDiscard_()) return;
   const QString path = askForFile_();
   if (path.isEmpty() || !open(path)) return;
   // A new run from the start-up state; New waits for a running tick to end, and so does the
