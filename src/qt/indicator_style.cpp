@@ -8,16 +8,16 @@ namespace sw4 {
 
 namespace {
 
-// One logical pixel wide, unsmoothed, so every scale draws it in whole device pixels of the
-// colour itself.
-void drawFocusFrame(QPainter& p, const QRect& r) {
+// Whole logical pixels, unsmoothed, so every scale draws it in whole device pixels of the colour
+// itself.
+void drawFocusFrame(QPainter& p, const QRect& r, int width = 1) {
   const QColor c(IndicatorStyle::kFocus);
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-  p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
-  p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
-  p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
+  p.fillRect(QRect(r.left(), r.top(), r.width(), width), c);
+  p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), c);
+  p.fillRect(QRect(r.left(), r.top(), width, r.height()), c);
+  p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), c);
   p.restore();
 }
 
@@ -49,9 +49,8 @@ void IndicatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
 void IndicatorStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
   QProxyStyle::drawControl(element, option, painter, widget);
-  // Fusion shows a button's focus only as a tinted outline.
-  if (element == CE_PushButton && keyboardFocus(*option))
-    drawFocusFrame(*painter, proxy()->subElementRect(SE_PushButtonFocusRect, option, widget));
+  // Over Fusion's outline, which it only tints for the focus; inside, the caption may be close.
+  if (element == CE_PushButton && keyboardFocus(*option)) drawFocusFrame(*painter, option->rect, 2);
 }
 
 void IndicatorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
