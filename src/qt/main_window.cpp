@@ -75,14 +75,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::open() {
-  if (restorePlace(WindowPlace::Main, *this)) {
+  const bool kept = restorePlace(WindowPlace::Main, *this);
+  if (kept && (isFullScreen() || isMaximized())) {
     show();
     return;
   }
   const QSize design(kDesignWidthTwips / kTwips, kDesignHeightTwips / kTwips);
-  resize(design);
-  // The title bar and the frame come on top of the client area.
-  const QSize framed = design + QSize(16, 40);
+  if (!kept) resize(design);
+  // The title bar and the frame come on top of the client area (a kept place has them in).
+  const QSize framed = kept ? size() : design + QSize(16, 40);
   const QScreen* s = screen();
   const QSize room = s ? s->availableGeometry().size() : framed;
   if (room.width() < framed.width() || room.height() < framed.height()) {

@@ -1,5 +1,6 @@
 #include "qt/remembered.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
@@ -23,6 +24,20 @@ QString key(WindowPlace place) {
 
 const QString kDiscardWithoutAsking = QStringLiteral("questions/discardWithoutAsking");
 
+// Only for an application that names its organisation, as the program does: a benchmark or any
+// other host leaves the user's settings alone (Qt would write "Unknown Organization").
+bool kept() {
+  return !QCoreApplication::organizationName().isEmpty();
+}
+
+QVariant read(const QString& key) {
+  return kept() ? QSettings().value(key) : QVariant();
+}
+
+void write(const QString& key, const QVariant& value) {
+  if (kept()) QSettings().setValue(key, value);
+}
+
 // Within the screen's free area, frame included, at most as large as it.
 void fitToScreen(QWidget& window) {
   const QScreen* screen = window.screen();
@@ -43,32 +58,32 @@ void fitToScreen(QWidget& window) {
 }  // namespace
 
 QString lastFolder(FileKind kind, const QString& fallback) {
-  const QString folder = QSettings().value(key(kind)).toString();
+  const QString folder = read(key(kind)).toString();
   return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
 }
 
 void rememberFolder(FileKind kind, const QString& chosenFile) {
   if (chosenFile.isEmpty()) return;
-  QSettings().setValue(key(kind), QFileInfo(chosenFile).absolutePath());
+  write(key(kind), QFileInfo(chosenFile).absolutePath());
 }
 
 void rememberPlace(WindowPlace place, const QWidget& window) {
-  QSettings().setValue(key(place), window.saveGeometry());
+  write(key(place), window.saveGeometry());
 }
 
 bool restorePlace(WindowPlace place, QWidget& window) {
-  const QByteArray kept = QSettings().value(key(place)).toByteArray();
+  const QByteArray kept = read(key(place)).toByteArray();
   if (kept.isEmpty() || !window.restoreGeometry(kept)) return false;
   fitToScreen(window);
   return true;
 }
 
 bool discardWithoutAsking() {
-  return QSettings().value(kDiscardWithoutAsking, false).toBool();
+  return read(kDiscardWithoutAsking).toBool();
 }
 
 void setDiscardWithoutAsking(bool yes) {
-  QSettings().setValue(kDiscardWithoutAsking, yes);
+  write(kDiscardWithoutAsking, yes);
 }
 
 }  // namespace sw4

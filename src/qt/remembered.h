@@ -7,6 +7,7 @@ namespace sw4 {
 
 // What the window keeps between runs, in the application's QSettings: where its windows were,
 // the last folder of each kind of file, and the questions the user asked not to hear again.
+// Nothing is read or written until the application names its organisation.
 
 enum class FileKind { Setup, Picture, Csv, Recording };
 enum class WindowPlace { Main, Plot };
