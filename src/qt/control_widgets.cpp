@@ -230,8 +230,8 @@ void mirrorProp(const Control& c, QWidget& w, Prop p) {
 void mirrorAll(const Control& c, QWidget& w) {
   const QSignalBlocker block(&w);
   w.setToolTip(QString::fromStdString(c.toolTip()));
-  for (Prop p : {Prop::Text, Prop::Range, Prop::Value, Prop::Colors, Prop::Enabled, Prop::Locked,
-                 Prop::Visible})
+  for (Prop p :
+       {Prop::Text, Prop::Range, Prop::Value, Prop::Colors, Prop::Enabled, Prop::Locked, Prop::Visible})
     mirrorProp(c, w, p);
 }
 
