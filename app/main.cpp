@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     icon.addFile(it.next());
   QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName(SW4_APP_ID);
+  QApplication::setOrganizationName(QStringLiteral("sw4"));  // the settings: ~/.config/sw4/
   sw4::applyTheme(app);
   sw4::Program sim;
   sw4::MainWindow window(sim);
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     window.close();
     QCoreApplication::quit();
   });
+  recording.setDiscardQuestion([&keep] { return keep.discardQuestion().confirm(); });
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
   const auto stats = sw4::wantsStats(parser) ? std::make_unique<sw4::TickStats>(sim) : nullptr;

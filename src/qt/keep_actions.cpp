@@ -15,6 +15,7 @@
 #include "qt/picture_export.h"
 #include "qt/plain_message.h"
 #include "qt/plot_window.h"
+#include "qt/remembered.h"
 #include "qt/shortcuts.h"
 #include "qt/whole_file.h"
 #include "setup/setup.h"
@@ -33,7 +34,7 @@ QString documentsFolder() {
 }  // namespace
 
 KeepActions::KeepActions(Sim& sim, MainWindow& window)
-    : QObject(&window), sim_(sim), window_(window) {
+    : QObject(&window), sim_(sim), window_(window), discard_(sim, window) {
   warn = [this](const QString& title, const QString& text) { warnPlainly(&window_, title, text); };
   askFile = [this](const FileQuestion& q) { return askForFile(&window_, q); };
   savePicture_ = add(tr("Save picture..."), QStringLiteral("Ctrl+S"),
@@ -43,6 +44,7 @@ KeepActions::KeepActions(Sim& sim, MainWindow& window)
           tr("copy the drawing to the clipboard"), [this] { sw4::copyPicture(picture()); });
   separator();
   startAnew_ = add(tr("New"), QStringLiteral("Ctrl+N"), tr("start anew, as at start-up"), [this] {
+    if (!discard_.confirm()) return;
     newRun(sim_);
     drawingChanged();
   });
@@ -105,10 +107,12 @@ bool KeepActions::savePictureTo(const QString& path) {
 }
 
 void KeepActions::choosePicture() {
-  const QString start = picturesFolder() + '/' + defaultPictureName(QDateTime::currentDateTime());
+  const QString start = lastFolder(FileKind::Picture, picturesFolder()) + '/' +
+                        defaultPictureName(QDateTime::currentDateTime());
   QString path =
       askFile({FileQuestion::Mode::Save, tr("Save picture"), start, tr("PNG images (*.png)")});
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Picture, path);
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
   savePictureTo(path);
 }
@@ -122,9 +126,11 @@ bool KeepActions::saveSetupTo(const QString& path) {
 }
 
 void KeepActions::chooseSetupToSave() {
-  QString path = askFile({FileQuestion::Mode::Save, tr("Save setup"),
-                          documentsFolder() + "/sw4-setup.sw4", kSetupFilter});
+  QString path =
+      askFile({FileQuestion::Mode::Save, tr("Save setup"),
+               lastFolder(FileKind::Setup, documentsFolder()) + "/sw4-setup.sw4", kSetupFilter});
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Setup, path);
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sw4");
   saveSetupTo(path);
 }
@@ -143,9 +149,12 @@ bool KeepActions::openSetupFrom(const QString& path) {
 }
 
 void KeepActions::chooseSetupToOpen() {
-  const QString path =
-      askFile({FileQuestion::Mode::Open, tr("Open setup"), documentsFolder(), kSetupFilter});
-  if (!path.isEmpty()) openSetupFrom(path);
+  if (!discard_.confirm()) return;
+  const QString path = askFile({FileQuestion::Mode::Open, tr("Open setup"),
+                                lastFolder(FileKind::Setup, documentsFolder()), kSetupFilter});
+  if (path.isEmpty()) return;
+  rememberFolder(FileKind::Setup, path);
+  openSetupFrom(path);
 }
 
 }  // namespace sw4

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "qt/discard_question.h"
 #include "qt/file_dialog.h"
 
 class QAction;
@@ -18,7 +19,8 @@ class PlotWindow;
 // What lets a user keep what a run makes, as actions of the main window with their shortcuts
 // (listed in the window's help): save the picture (Ctrl+S), copy it (Ctrl+Shift+C), start anew
 // (Ctrl+N), open and save a setup (Ctrl+O, Ctrl+Shift+S), plot the watched body (Ctrl+T). The
-// drawing area's context menu shows them.
+// drawing area's context menu shows them. New and Open setup ask before a run that has ticked is
+// thrown away; the file dialogs open in the folder last used for their kind of file.
 class KeepActions : public QObject {
  public:
   KeepActions(Sim& sim, MainWindow& window);
@@ -40,6 +42,7 @@ class KeepActions : public QObject {
   bool saveSetupTo(const QString& path);
   bool openSetupFrom(const QString& path);
   PlotWindow& plotWindow();
+  DiscardQuestion& discardQuestion() { return discard_; }
 
   // How a failure is told: a message box showing the text as it stands, unless replaced.
   std::function<void(const QString& title, const QString& text)> warn;
@@ -58,6 +61,7 @@ class KeepActions : public QObject {
 
   Sim& sim_;
   MainWindow& window_;
+  DiscardQuestion discard_;
   PlotWindow* plotWindow_ = nullptr;
   QAction *savePicture_, *copyPicture_, *startAnew_, *saveSetup_, *openSetup_, *plot_;
 };

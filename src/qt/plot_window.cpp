@@ -7,6 +7,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -16,6 +17,7 @@
 #include "galaxy/galaxy.h"
 #include "model/sim.h"
 #include "qt/plain_message.h"
+#include "qt/remembered.h"
 #include "qt/whole_file.h"
 
 namespace sw4 {
@@ -84,7 +86,10 @@ QList<QPointF> thinned(const WatchLog& log, Value value) {
 
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
-  resize(760, 720);
+  if (!restorePlace(WindowPlace::Plot, *this)) resize(760, 720);
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
   askFile = [this](const FileQuestion& q) { return askForFile(this, q); };
   warn = [this](const QString& title, const QString& text) { warnPlainly(this, title, text); };
 
@@ -183,6 +188,7 @@ void PlotWindow::showEvent(QShowEvent* event) {
 void PlotWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   listen(false);
+  rememberPlace(WindowPlace::Plot, *this);
 }
 
 void PlotWindow::redraw() {
@@ -265,12 +271,14 @@ bool PlotWindow::exportCsv(const QString& path, QString& why) const {
 }
 
 void PlotWindow::chooseCsvFile() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString folder = lastFolder(
+      FileKind::Csv, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   const QString name = QStringLiteral("sw4-body-%1.csv").arg(log_.body() < 0 ? 0 : log_.body());
   const QString path = askFile({FileQuestion::Mode::Save, tr("Export CSV"),
                                 folder.isEmpty() ? name : folder + '/' + name,
                                 tr("CSV files (*.csv);;All files (*)")});
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Csv, path);
   QString why;
   if (!exportCsv(path, why)) warn(tr("Export CSV"), notSaved(tr("The CSV file"), path, why));
 }

@@ -21,7 +21,8 @@ class Sim;
 // count: its distance from the sun with the aphelion and perihelion records, and its speed.
 // While "DarkM" is ticked it also shows the rotation curve: every planet's speed against its
 // distance from the sun, the dark-matter ring apart. It reads the world and never changes it;
-// it listens to the ticks only while it is shown, and redraws at most ten times a second.
+// it listens to the ticks only while it is shown, and redraws at most ten times a second. It
+// opens where it was last closed; Escape or Ctrl+W closes it.
 class PlotWindow : public QWidget {
  public:
   static constexpr int kRedrawMs = 100;

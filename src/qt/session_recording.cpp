@@ -11,6 +11,7 @@
 #include "program/program.h"
 #include "qt/file_dialog.h"
 #include "qt/main_window.h"
+#include "qt/remembered.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
@@ -21,8 +22,12 @@ SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
   connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
   askForFile_ = [this] {
-    return askForFile(&window_, {FileQuestion::Mode::Save, QStringLiteral("Record to"), QString(),
-                                 QStringLiteral("sw4-script (*.sw4)")});
+    const QString path =
+        askForFile(&window_, {FileQuestion::Mode::Save, QStringLiteral("Record to"),
+                              lastFolder(FileKind::Recording, QString()),
+                              QStringLiteral("sw4-script (*.sw4)")});
+    rememberFolder(FileKind::Recording, path);
+    return path;
   };
   newRunDone_ = sim_.newRunDone.add([this] {
     if (!startAfterNew_) return;
@@ -93,6 +98,7 @@ void SessionRecording::toggle() {
     recorder_->finishAfterTick();
     return;
   }
+  if (mayDiscard_ && !mayDiscard_()) return;
   const QString path = askForFile_();
   if (path.isEmpty() || !open(path)) return;
   // A new run from the start-up state; New waits for a running tick to end, and so does the
