@@ -73,7 +73,7 @@ std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
     throw ScriptError("expect needs ITEM=VALUE");
   const std::string name(rest.substr(0, eq));
   const std::string wanted(rest.substr(eq + 1));
-  const Item item = resolveItem(e.sim(), name);
+  const Item item = e.item(name);
   return [item, name, wanted] {
     const std::string got = item.read();
     if (got != wanted)
@@ -122,7 +122,7 @@ std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, 
 
 std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
   const std::string_view token = need(c, "set", "an item");
-  const Item item = resolveItem(e.sim(), token);
+  const Item item = e.item(token);
   const std::string_view value = need(c, "set", "a value");
   noMore(c, "set");
   if (!item.prepareSet) throw ScriptError(quoted(token) + " is read-only");
@@ -132,7 +132,7 @@ std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
 std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
   std::vector<std::pair<std::string, Item>> items;
   for (std::string_view w = c.word(); !w.empty(); w = c.word())
-    items.emplace_back(std::string(w), resolveItem(e.sim(), w));
+    items.emplace_back(std::string(w), e.item(w));
   if (items.empty()) throw ScriptError("print needs an item");
   return [&e, items] {
     for (const auto& [name, item] : items) e.out() << name << '=' << item.read() << '\n';

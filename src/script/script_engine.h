@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "script/item.h"
+#include "script/run_tally.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
 
@@ -36,6 +38,8 @@ class ScriptEngine {
 
   // What the commands work with.
   Sim& sim() { return sim_; }
+  // An item by name: those of resolveItem, and Merges and BodiesLost, which the engine counts.
+  Item item(std::string_view token) const;
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
   // The drawing area becomes W x H twips at `scale` device pixels a logical pixel; ScriptError
@@ -67,6 +71,7 @@ class ScriptEngine {
   std::vector<Queued> queue_;
   bool tickReachedEvents_ = false;
   std::optional<ScriptFailure> failure_;  // from a `during` command
+  RunTally tally_;
 };
 
 }  // namespace sw4
