@@ -76,8 +76,7 @@ std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
   const Item item = e.item(name);
   return [item, name, wanted] {
     const std::string got = item.read();
-    if (got != wanted)
-      throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
+    if (got != wanted) throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
   };
 }
 
