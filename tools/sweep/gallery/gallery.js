@@ -218,7 +218,8 @@
   // index.html#x=NAME&y=NAME&logx&logy chooses the plot.
   const asked = new URLSearchParams(location.hash.slice(1));
   const outcomes = numeric.filter((h) => h !== 'run' && !sweep.varied.includes(h));
-  const xs = sweep.varied.filter((h) => numeric.includes(h));
+  // Against a varied field first, or any other number of the runs.
+  const xs = [...sweep.varied.filter((h) => numeric.includes(h)), ...outcomes];
   const varies = (h) => new Set(runs.map((r) => r[h])).size > 1;
   const firstX = xs.includes(asked.get('x')) ? asked.get('x') : xs[0] ?? 'run';
   const firstY = outcomes.includes(asked.get('y')) ? asked.get('y')
