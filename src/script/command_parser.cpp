@@ -75,7 +75,7 @@ std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
     throw ScriptError("expect needs ITEM=VALUE");
   const std::string name(rest.substr(0, eq));
   const std::string wanted(rest.substr(eq + 1));
-  const Item item = resolveItem(e.sim(), name, e.hashVersion());
+  const Item item = e.item(name);
   return [&e, item, name, wanted] {
     const std::string got = item.read();
     if (got != wanted) throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
@@ -125,7 +125,7 @@ std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, std::int64_t
 
 std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
   const std::string_view token = need(c, "set", "an item");
-  const Item item = resolveItem(e.sim(), token, e.hashVersion());
+  const Item item = e.item(token);
   const std::string_view value = need(c, "set", "a value");
   noMore(c, "set");
   if (!item.prepareSet) throw ScriptError(quoted(token) + " is read-only");
@@ -135,7 +135,7 @@ std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
 std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
   std::vector<std::pair<std::string, Item>> items;
   for (std::string_view w = c.word(); !w.empty(); w = c.word())
-    items.emplace_back(std::string(w), resolveItem(e.sim(), w, e.hashVersion()));
+    items.emplace_back(std::string(w), e.item(w));
   if (items.empty()) throw ScriptError("print needs an item");
   return [&e, items] {
     for (const auto& [name, item] : items) e.out() << name << '=' << item.read() << '\n';

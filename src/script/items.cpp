@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/world_variables.h"
+#include "observation/watched_orbit.h"
 #include "platform/control.h"
 #include "recording/world_hash.h"
 #include "script/control_items.h"
@@ -29,6 +30,41 @@ std::size_t propertyDot(std::string_view token) {
 
 Item readOnly(std::function<std::string()> read) {
   return Item{std::move(read), {}};
+}
+
+// The watched body's orbit about the sun, a number each; a number that is not defined prints as
+// the word.
+constexpr std::string_view kUndefined = "undefined";
+struct OrbitItem {
+  std::string_view name;
+  std::optional<double> OrbitNumbers::*number;
+};
+constexpr OrbitItem kOrbitItems[] = {
+    {"OrbitDistance", &OrbitNumbers::distance},
+    {"OrbitSpeed", &OrbitNumbers::speed},
+    {"OrbitEnergy", &OrbitNumbers::energy},
+    {"OrbitAngularMomentum", &OrbitNumbers::angularMomentum},
+    {"OrbitSemiMajorAxis", &OrbitNumbers::semiMajorAxis},
+    {"OrbitEccentricity", &OrbitNumbers::eccentricity},
+    {"OrbitPeriod", &OrbitNumbers::period},
+};
+
+std::optional<Item> orbitItem(Sim& sim, std::string_view name) {
+  for (const OrbitItem& o : kOrbitItems) {
+    if (o.name != name) continue;
+    return readOnly([&sim, number = o.number] {
+      const std::optional<double> v = watchedOrbit(sim).*number;
+      return v ? formatDouble(*v) : std::string(kUndefined);
+    });
+  }
+  return std::nullopt;
+}
+
+// Bodies 1 to TotalPlanets that are switched on.
+int bodiesOn(const World& w) {
+  int n = 0;
+  for (int i = 1; i <= w.TotalPlanets && i <= kMaxBody; ++i) n += w.PlanetOff[i] == 0;
+  return n;
 }
 
 Item pixelItem(Sim& sim, std::string_view args) {
@@ -57,6 +93,9 @@ Item resolveItem(Sim& sim, std::string_view token, int hashVersion) {
     if (isBodyArray(name)) return bodyElement(sim.world, name, args);
   } else {
     if (auto item = worldScalar(sim.world, token)) return *item;
+    if (auto item = orbitItem(sim, token)) return *item;
+    if (token == "BodiesOn")
+      return readOnly([&sim] { return std::to_string(bodiesOn(sim.world)); });
     if (token == "DotCount")
       return readOnly([&sim] { return std::to_string(sim.surface.dotCount()); });
     if (token == "W") return readOnly([&sim] { return std::to_string(sim.widthTwips()); });
@@ -82,7 +121,8 @@ std::vector<std::string> printableItemNames(const FormControls& form) {
   for (const BodyArray& a : kBodyArrays)
     for (int i = 0; i < kBodySlots; ++i)
       names.push_back(std::string(a.name) + "(" + std::to_string(i) + ")");
-  for (const char* n : {"DotCount", "W", "H"}) names.emplace_back(n);
+  for (const char* n : {"DotCount", "W", "H", "BodiesOn"}) names.emplace_back(n);
+  for (const OrbitItem& o : kOrbitItems) names.emplace_back(o.name);
   return names;
 }
 

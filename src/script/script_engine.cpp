@@ -7,12 +7,14 @@
 #include "recording/recording_format.h"
 #include "recording/world_hash.h"
 #include "script/command_parser.h"
+#include "script/items.h"
 #include "script/line_cursor.h"
 #include "script/script_lines.h"
 
 namespace sw4 {
 
-ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out) : sim_(sim), out_(out), clock_(sim.form) {
+ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out)
+    : sim_(sim), out_(out), clock_(sim.form), tally_(sim) {
   processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
 }
 
@@ -91,6 +93,11 @@ void ScriptEngine::runLine(std::string_view line, std::int64_t lineNo) {
   afterEvent();
 }
 
+Item ScriptEngine::item(std::string_view token) const {
+  if (auto counted = tally_.item(token)) return *counted;
+  return resolveItem(sim_, token, hashVersion_);
+}
+
 void ScriptEngine::resize(int widthTwips, int heightTwips, double scale) {
   const auto pixels = [scale](int twips) { return twips * scale / Surface::kTwipsPerLogicalPixel; };
   if (pixels(widthTwips) > kMaxSurfacePixels || pixels(heightTwips) > kMaxSurfacePixels)
@@ -139,10 +146,12 @@ void ScriptEngine::eventProcessing(int body) {
 // Called after every event the driver delivers: once a tick that reached its event processing
 // is over, the `during` commands it did not reach are dropped.
 void ScriptEngine::afterEvent() {
-  if (tickReachedEvents_ && !sim_.inTick) {
+  if (sim_.inTick) return;
+  if (tickReachedEvents_) {
     queue_.clear();
     tickReachedEvents_ = false;
   }
+  tally_.takeStart();
 }
 
 }  // namespace sw4

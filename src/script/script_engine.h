@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "script/item.h"
 #include "script/output_place.h"
+#include "script/run_tally.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
 
@@ -44,6 +46,8 @@ class ScriptEngine {
 
   // What the commands work with.
   Sim& sim() { return sim_; }
+  // An item by name: those of resolveItem, and Merges and BodiesLost, which the engine counts.
+  Item item(std::string_view token) const;
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
   // Where `png` may write; below the current folder, replacing no file, unless set.
@@ -90,6 +94,7 @@ class ScriptEngine {
   bool closed_ = false;  // the recording's closing line was reached
   long checkpoints_ = 0;
   std::int32_t lastCheckpointTick_ = 0;
+  RunTally tally_;
 };
 
 }  // namespace sw4
