@@ -7,7 +7,6 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -16,6 +15,7 @@
 
 #include "galaxy/galaxy.h"
 #include "model/sim.h"
+#include "qt/key_table.h"
 #include "qt/plain_message.h"
 #include "qt/remembered.h"
 #include "qt/whole_file.h"
@@ -87,9 +87,7 @@ QList<QPointF> thinned(const WatchLog& log, Value value) {
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
   if (!restorePlace(WindowPlace::Plot, *this)) resize(760, 720);
-  for (const QKeySequence& keys :
-       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  bindKeys(keyRow(KeyAction::ClosePlot), *this, *this, [this] { close(); });
   askFile = [this](const FileQuestion& q) { return askForFile(this, q); };
   warn = [this](const QString& title, const QString& text) { warnPlainly(this, title, text); };
 
