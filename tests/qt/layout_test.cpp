@@ -109,7 +109,11 @@ class LayoutTest : public ::testing::Test {
     for (int y = 0; y < before.height(); ++y)
       for (int x = 0; x < before.width(); ++x)
         if (before.pixel(x, y) != after.pixel(x, y)) r |= QRect(x, y, 1, 1);
-    return r;
+    if (r.isEmpty()) return r;
+    const qreal dpr = before.devicePixelRatio();  // to logical pixels
+    return QRect(
+        QPoint(std::floor(r.left() / dpr), std::floor(r.top() / dpr)),
+        QPoint(std::ceil((r.right() + 1) / dpr) - 1, std::ceil((r.bottom() + 1) / dpr) - 1));
   }
 
   // The text shows as much of itself as it does with room to spare.
