@@ -18,7 +18,6 @@
 #include "qt/outside_destroy.h"
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
-#include "qt/shortcuts.h"
 #include "qt/status_file.h"
 #include "qt/tick_stats.h"
 
@@ -55,8 +54,6 @@ int main(int argc, char** argv) {
   const sw4::OutsideDestroy outsideDestroy(window);
   const sw4::StatusFile status(sim, window);
   sw4::SessionRecording recording(sim, window);
-  window.shortcuts().describe(QStringLiteral("Ctrl+R"),
-                              QStringLiteral("record to a file, or stop"));
   sw4::KeepActions keep(sim, window);
   // Ctrl+C, a kill or a closed terminal: as if the window were closed, a recording finished.
   const sw4::EndSignals endSignals([&window] {

@@ -37,52 +37,28 @@ KeepActions::KeepActions(Sim& sim, MainWindow& window)
     : QObject(&window), sim_(sim), window_(window), discard_(sim, window) {
   warn = [this](const QString& title, const QString& text) { warnPlainly(&window_, title, text); };
   askFile = [this](const FileQuestion& q) { return askForFile(&window_, q); };
-  savePicture_ = add(tr("Save picture..."), QStringLiteral("Ctrl+S"),
-                     tr("save the drawing as a PNG picture"), [this] { choosePicture(); });
+  Shortcuts& keys = window_.shortcuts();
+  savePicture_ = keys.bindMenu(KeyAction::SavePicture, *this, [this] { choosePicture(); });
   copyPicture_ =
-      add(tr("Copy picture"), QStringLiteral("Ctrl+Shift+C"),
-          tr("copy the drawing to the clipboard"), [this] { sw4::copyPicture(picture()); });
-  separator();
-  startAnew_ = add(tr("New"), QStringLiteral("Ctrl+N"), tr("start anew, as at start-up"), [this] {
+      keys.bindMenu(KeyAction::CopyPicture, *this, [this] { sw4::copyPicture(picture()); });
+  startAnew_ = keys.bindMenu(KeyAction::StartAnew, *this, [this] {
     if (!discard_.confirm()) return;
     newRun(sim_);
     drawingChanged();
   });
-  openSetup_ =
-      add(tr("Open setup..."), QStringLiteral("Ctrl+O"),
-          tr("open a setup of fields and options (starts anew)"), [this] { chooseSetupToOpen(); });
-  saveSetup_ = add(tr("Save setup..."), QStringLiteral("Ctrl+Shift+S"),
-                   tr("save the fields and options as a setup"), [this] { chooseSetupToSave(); });
-  separator();
-  plot_ = add(tr("Plot watched body"), QStringLiteral("Ctrl+T"),
-              tr("plot the watched body's distance and speed"), [this] {
-                PlotWindow& p = plotWindow();
-                p.show();
-                p.raise();
-                p.activateWindow();
-              });
+  openSetup_ = keys.bindMenu(KeyAction::OpenSetup, *this, [this] { chooseSetupToOpen(); });
+  saveSetup_ = keys.bindMenu(KeyAction::SaveSetup, *this, [this] { chooseSetupToSave(); });
+  plot_ = keys.bindMenu(KeyAction::Plot, *this, [this] {
+    PlotWindow& p = plotWindow();
+    p.show();
+    p.raise();
+    p.activateWindow();
+  });
   installDrawingMenu(window_);
 }
 
 KeepActions::~KeepActions() {
   delete plotWindow_;  // before the Sim it listens to can go
-}
-
-QAction* KeepActions::add(const QString& text, const QString& keys, const QString& help,
-                          std::function<void()> run) {
-  auto* a = new QAction(text, &window_);
-  a->setShortcut(QKeySequence(keys));
-  window_.shortcuts().describe(keys, help);
-  a->setShortcutContext(Qt::WindowShortcut);
-  connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-  window_.addAction(a);
-  return a;
-}
-
-void KeepActions::separator() {
-  auto* a = new QAction(&window_);
-  a->setSeparator(true);
-  window_.addAction(a);
 }
 
 void KeepActions::drawingChanged() {

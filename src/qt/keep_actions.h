@@ -16,11 +16,10 @@ class Sim;
 class MainWindow;
 class PlotWindow;
 
-// What lets a user keep what a run makes, as actions of the main window with their shortcuts
-// (listed in the window's help): save the picture (Ctrl+S), copy it (Ctrl+Shift+C), start anew
-// (Ctrl+N), open and save a setup (Ctrl+O, Ctrl+Shift+S), plot the watched body (Ctrl+T). The
-// drawing area's context menu shows them. New and Open setup ask before a run that has ticked is
-// thrown away; the file dialogs open in the folder last used for their kind of file.
+// What lets a user keep what a run makes, as actions of the main window with their keys from the
+// key table: save or copy the picture, start anew, open and save a setup, plot the watched body.
+// The drawing area's context menu shows them. New and Open setup ask before a run that has ticked
+// is thrown away; the file dialogs open in the folder last used for their kind of file.
 class KeepActions : public QObject {
  public:
   KeepActions(Sim& sim, MainWindow& window);
@@ -50,9 +49,6 @@ class KeepActions : public QObject {
   std::function<QString(const FileQuestion&)> askFile;
 
  private:
-  QAction* add(const QString& text, const QString& keys, const QString& help,
-               std::function<void()> run);
-  void separator();
   void chooseSetupToOpen();
   void chooseSetupToSave();
   void choosePicture();

@@ -58,13 +58,10 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
 
   help_ = new HelpOverlay(*this);
   shortcuts_ = new Shortcuts(*this, *controls_);
-  shortcuts_->addStandard(sim_.form);
-  shortcuts_->addAction(QStringLiteral("F11"), QStringLiteral("full screen, or back"),
-                        [this] { toggleFullScreen(); });
-  shortcuts_->addAction(QStringLiteral("F1"), QStringLiteral("this help, or close it"),
-                        [this] { help_->toggle(shortcuts_->entries()); });
-  shortcuts_->addAction(QStringLiteral("Escape"), QStringLiteral("close this help"),
-                        [this] { help_->hide(); });
+  shortcuts_->bindClicks(sim_.form);
+  shortcuts_->bind(KeyAction::FullScreen, *this, [this] { toggleFullScreen(); });
+  shortcuts_->bind(KeyAction::Help, *this, [this] { help_->toggle(shortcuts_->entries()); });
+  shortcuts_->bind(KeyAction::CloseHelp, *this, [this] { help_->hide(); });
   holdToMaximum();
 }
 

@@ -9,7 +9,6 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 #include "galaxy/galaxy.h"
 #include "model/sim.h"
 #include "observation/watched_orbit.h"
+#include "qt/key_table.h"
 #include "qt/plain_message.h"
 #include "qt/remembered.h"
 #include "qt/whole_file.h"
@@ -136,9 +136,7 @@ bool finiteRange(const WatchLog& log, Value value, double& lo, double& hi) {
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
   if (!restorePlace(WindowPlace::Plot, *this)) resize(980, 760);
-  for (const QKeySequence& keys :
-       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  bindKeys(keyRow(KeyAction::ClosePlot), *this, *this, [this] { close(); });
   askFile = [this](const FileQuestion& q) { return askForFile(this, q); };
   warn = [this](const QString& title, const QString& text) { warnPlainly(this, title, text); };
 

@@ -1,9 +1,7 @@
 #include "qt/session_recording.h"
 
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QMessageBox>
-#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 
@@ -12,6 +10,7 @@
 #include "qt/file_dialog.h"
 #include "qt/main_window.h"
 #include "qt/remembered.h"
+#include "qt/shortcuts.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
@@ -19,8 +18,7 @@ namespace sw4 {
 
 SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
     : sim_(sim), window_(window), pulse_(new QTimer(this)) {
-  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
-  connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
+  window_.shortcuts().bind(KeyAction::Record, *this, [this] { toggle(); });
   askForFile_ = [this] {
     const QString path =
         askForFile(&window_, {FileQuestion::Mode::Save, QStringLiteral("Record to"),
