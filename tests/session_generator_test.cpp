@@ -11,6 +11,7 @@
 
 #include "model/sim.h"
 #include "program/program.h"
+#include "recording/item_catalogue.h"
 #include "script/command_parser.h"
 #include "script/line_cursor.h"
 #include "script/script_engine.h"
@@ -62,6 +63,18 @@ TEST(SessionGenerator, ReachesEveryControlOfTheFormWithItsOwnKindOfAction) {
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [cmd](const std::string& l) {
       return l.rfind(std::string(cmd) + " ", 0) == 0;
     })) << cmd;
+  // Every item of the catalogue gets printed.
+  std::set<std::string> printed;
+  for (const std::string& line : lines) {
+    LineCursor c(line);
+    if (c.word() != "print") continue;
+    for (std::string_view w = c.word(); !w.empty(); w = c.word()) {
+      const std::string_view name = w.substr(w.find('.') == w.npos ? 0 : w.find('.') + 1);
+      printed.emplace(name.substr(0, name.find('(')));
+    }
+  }
+  for (const ItemPattern& p : itemPatterns())
+    EXPECT_TRUE(printed.count(std::string(p.name))) << p.name;
 }
 
 TEST(SessionGenerator, EveryLineIsAValidCommandOnOneLine) {

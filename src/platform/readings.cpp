@@ -11,8 +11,12 @@ namespace sw4 {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the number pattern at the start of s (0 when there is none).
 std::size_t numberLength(std::string_view s) {
@@ -79,7 +83,9 @@ std::optional<double> readStrict(std::string_view text) {
   return v;
 }
 
-double roundHalfEven(double x) { return std::nearbyint(x); }
+double roundHalfEven(double x) {
+  return std::nearbyint(x);
+}
 
 std::int16_t CInt(double x) {
   const double r = roundHalfEven(x);
@@ -143,6 +149,16 @@ std::string formatUpTo(double x, int decimals) {
   }
   if (s == "-0") s = "0";
   return s;
+}
+
+std::string formatDouble(double x) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17G", x);
+  return buf;
+}
+
+std::string formatBool(bool b) {
+  return b ? "True" : "False";
 }
 
 }  // namespace sw4

@@ -28,7 +28,9 @@ std::int32_t CLngSaturated(double x);
 std::int16_t CInt(std::string_view text);
 
 // Int: round down to a whole number.
-inline double Int(double x) { return std::floor(x); }
+inline double Int(double x) {
+  return std::floor(x);
+}
 // Int as an int, for values known to lie well inside the int range (no libm call).
 inline int floorToInt(double x) {
   const int i = static_cast<int>(x);
@@ -41,5 +43,10 @@ std::string formatG(double x);
 std::string formatFixed(double x, int decimals);
 // The pattern "0.################": at least one digit before the point, up to 16 after it.
 std::string formatUpTo(double x, int decimals);
+
+// The forms of the driver's items (and the lines a recording checks them with): a Double with 17
+// significant digits (%.17G), a Boolean as True or False.
+std::string formatDouble(double x);
+std::string formatBool(bool b);
 
 }  // namespace sw4

@@ -1,17 +1,19 @@
 #include "recording/recorder.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "model/sim.h"
+#include "recording/item_catalogue.h"
 #include "recording/recording_format.h"
-#include "recording/world_hash.h"
 
 namespace sw4 {
 
 namespace {
 
 constexpr std::size_t kWriteChunk = 64 * 1024;
+
+// What a checkpoint and the end of a recording check, as the driver prints them.
+constexpr std::string_view kCheckedItems[] = {"TickCount", "WorldHash"};
 
 // The driver command that raises event e of c as a user or the host would; empty for an event
 // no command raises.
@@ -32,7 +34,8 @@ std::string commandFor(const Control& c, Event e) {
         // A script line cannot hold a line break; such a text replays with blanks (and the
         // expectations then tell the replay went another way).
         std::string t = c.text();
-        std::replace_if(t.begin(), t.end(), [](char ch) { return ch == '\n' || ch == '\r'; }, ' ');
+        std::replace_if(
+            t.begin(), t.end(), [](char ch) { return ch == '\n' || ch == '\r'; }, ' ');
         return "text " + name + " " + t;
       }
       return {};
@@ -128,9 +131,7 @@ void Recorder::sizeLines(std::vector<std::string>& into) {
                  std::to_string(sim_.heightTwips()));
   const double scale = sim_.surface.devicePixelRatio();
   if (scale != writtenScale_) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "scale %.17G", scale);
-    into.push_back(buf);
+    into.push_back("scale " + formatDouble(scale));
   }
   writtenScale_ = scale;
 }
@@ -210,8 +211,11 @@ void Recorder::finishAfterTick() {
 }
 
 std::vector<std::string> Recorder::expectations() const {
-  return {"expect TickCount=" + std::to_string(sim_.world.TickCount),
-          "expect WorldHash=" + formatHash(worldHash(sim_))};
+  std::vector<std::string> lines;
+  const ItemScope scope{&sim_};
+  for (std::string_view item : kCheckedItems)
+    lines.push_back("expect " + std::string(item) + "=" + readPlainItem(scope, item).value());
+  return lines;
 }
 
 void Recorder::flushHeld() {

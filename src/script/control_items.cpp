@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "recording/item_catalogue.h"
 #include "script/script_error.h"
 #include "script/script_numbers.h"
 
@@ -15,104 +16,7 @@ namespace {
 constexpr std::int64_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kIntMax = std::numeric_limits<std::int32_t>::max();
 
-std::string valueText(const Control& c) {
-  switch (c.kind()) {
-    case Kind::OptionButton:
-      return formatBool(c.value() != 0);
-    case Kind::CommandButton:
-      return formatBool(false);  // a button springs back at once
-    default:
-      return std::to_string(c.value());
-  }
-}
-
-enum class Type { Text, Bool, Int };
-
-struct PropertyDef {
-  std::string_view name;
-  Type type;
-  std::string (*readText)(const Control&) = nullptr;  // Text
-  bool (*readBool)(const Control&) = nullptr;         // Bool
-  void (*setBool)(Control&, bool) = nullptr;
-  int (*readInt)(const Control&) = nullptr;  // Int
-  void (*setInt)(Control&, int) = nullptr;
-  std::int64_t lo = kIntMin, hi = kIntMax;
-};
-
-const PropertyDef kProperties[] = {
-    {.name = "Text", .type = Type::Text, .readText = [](const Control& c) { return c.text(); }},
-    {.name = "Caption",
-     .type = Type::Text,
-     .readText = [](const Control& c) { return c.caption(); }},
-    {.name = "Value", .type = Type::Text, .readText = valueText},
-    {.name = "Visible",
-     .type = Type::Bool,
-     .readBool = [](const Control& c) { return c.visible(); },
-     .setBool = [](Control& c, bool v) { c.setVisible(v); }},
-    {.name = "Enabled",
-     .type = Type::Bool,
-     .readBool = [](const Control& c) { return c.enabled(); },
-     .setBool = [](Control& c, bool v) { c.setEnabled(v); }},
-    {.name = "ForeColor",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return static_cast<int>(c.foreColor()); },
-     .setInt = [](Control& c, int v) { c.setForeColor(v); }},
-    {.name = "BackColor",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return static_cast<int>(c.backColor()); },
-     .setInt = [](Control& c, int v) { c.setBackColor(v); }},
-    {.name = "BorderColor",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return static_cast<int>(c.borderColor()); },
-     .setInt = [](Control& c, int v) { c.setBorderColor(v); }},
-    {.name = "FillColor",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return static_cast<int>(c.fillColor()); },
-     .setInt = [](Control& c, int v) { c.setFillColor(v); }},
-    {.name = "Left",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.left(); },
-     .setInt = [](Control& c, int v) { c.setLeft(v); }},
-    {.name = "Top",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.top(); },
-     .setInt = [](Control& c, int v) { c.setTop(v); }},
-    {.name = "Width",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.width(); },
-     .setInt = [](Control& c, int v) { c.setWidth(v); },
-     .lo = 0},
-    {.name = "Height",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.height(); },
-     .setInt = [](Control& c, int v) { c.setHeight(v); },
-     .lo = 0},
-    {.name = "Min",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.min(); },
-     .setInt = [](Control& c, int v) { c.setMin(v); },
-     .lo = -32768,
-     .hi = 32767},
-    {.name = "Max",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.max(); },
-     .setInt = [](Control& c, int v) { c.setMax(v); },
-     .lo = -32768,
-     .hi = 32767},
-    {.name = "Interval",
-     .type = Type::Int,
-     .readInt = [](const Control& c) { return c.interval(); },
-     .setInt = [](Control& c, int v) { c.setInterval(v); },
-     .lo = 0},
-};
-
 }  // namespace
-
-std::vector<std::string_view> controlPropertyNames() {
-  std::vector<std::string_view> names;
-  for (const PropertyDef& d : kProperties) names.push_back(d.name);
-  return names;
-}
 
 Control& resolveControl(const FormControls& form, std::string_view token) {
   const auto open = token.find('(');
@@ -131,27 +35,26 @@ Control& resolveControl(const FormControls& form, std::string_view token) {
 }
 
 Item controlProperty(Control& c, std::string_view property) {
-  for (const PropertyDef& d : kProperties) {
+  for (const ControlProperty& d : controlProperties()) {
     if (d.name != property) continue;
     Item item;
+    item.read = [&c, &d] { return readProperty(d, c); };
     const std::string name = c.fullName() + "." + std::string(property);
     switch (d.type) {
-      case Type::Text:
-        item.read = [&c, read = d.readText] { return read(c); };
+      case PropertyType::Text:
         item.prepareSet = [name](std::string_view) -> std::function<void()> {
           throw ScriptError(name + " cannot be set: use text, click or scroll");
         };
         break;
-      case Type::Bool:
-        item.read = [&c, read = d.readBool] { return formatBool(read(c)); };
+      case PropertyType::Bool:
         item.prepareSet = [&c, name, set = d.setBool](std::string_view value) {
           const bool v = parseBool(value, name);
           return std::function<void()>([&c, set, v] { set(c, v); });
         };
         break;
-      case Type::Int:
-        item.read = [&c, read = d.readInt] { return std::to_string(read(c)); };
-        item.prepareSet = [&c, name, set = d.setInt, lo = d.lo, hi = d.hi](std::string_view value) {
+      case PropertyType::Whole:
+        item.prepareSet = [&c, name, set = d.setWhole, lo = d.lo,
+                           hi = d.hi](std::string_view value) {
           const int v = static_cast<int>(parseInteger(value, lo, hi, name));
           return std::function<void()>([&c, set, v] { set(c, v); });
         };

@@ -1,6 +1,5 @@
 #pragma once
 #include <string_view>
-#include <vector>
 
 #include "model/fs4.h"
 #include "platform/control.h"
@@ -12,11 +11,9 @@ namespace sw4 {
 // when the form has no such control.
 Control& resolveControl(const FormControls& form, std::string_view token);
 
-// A property of a control (Text, Value, Caption, Visible, Enabled, ForeColor, BackColor, Left,
-// Top, Width, Height, Min, Max, Interval, BorderColor, FillColor). Setting one stores it through
+// A property of a control (controlProperties() in the catalogue). Setting one stores it through
 // the model's setter, which raises no event; Text, Caption and Value cannot be set (a script
 // types, clicks or scrolls instead).
 Item controlProperty(Control& c, std::string_view property);
-std::vector<std::string_view> controlPropertyNames();
 
 }  // namespace sw4

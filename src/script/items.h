@@ -9,17 +9,18 @@
 
 namespace sw4 {
 
-// Resolves an item a script names: CONTROL.Property, a world variable, a body array element
-// such as PlanetX(3), Pixel(x,y) (the surface colour at twips x, y), DotCount (pixels not of the
-// background colour), and the read-only W, H (drawing area in twips), Faults (handler faults
-// swallowed so far), WorldHash at `hashVersion`, BodiesOn (bodies 1 to TotalPlanets switched on)
-// and the watched body's orbit (OrbitDistance, ..., OrbitPeriod). ScriptError when there is no such
-// item.
-Item resolveItem(Sim& sim, std::string_view token, int hashVersion = kWorldHashVersion);
+class RunTally;
 
-// The name of every item a script can print but Pixel and Faults: each property of each
-// control, each world variable, each body array element, DotCount, W, H, BodiesOn and the orbit
-// items.
+// Resolves an item a script names, as the catalogue (recording/item_catalogue.h) declares it:
+// CONTROL.Property, a world variable, a body array element such as PlanetX(3), or a read-only
+// item, WorldHash computed at `hashVersion`. Merges and BodiesLost need the driver's `tally`.
+// ScriptError when there is no such item.
+Item resolveItem(Sim& sim, std::string_view token, int hashVersion = kWorldHashVersion,
+                 const RunTally* tally = nullptr);
+
+// The name of every item that reads the program's own state: each property of each control,
+// each world variable, each body array element and the plain read-only items but the summaries
+// (Faults, WorldHash, Merges, BodiesLost).
 std::vector<std::string> printableItemNames(const FormControls& form);
 
 }  // namespace sw4

@@ -94,8 +94,7 @@ void ScriptEngine::runLine(std::string_view line, std::int64_t lineNo) {
 }
 
 Item ScriptEngine::item(std::string_view token) const {
-  if (auto counted = tally_.item(token)) return *counted;
-  return resolveItem(sim_, token, hashVersion_);
+  return resolveItem(sim_, token, hashVersion_, &tally_);
 }
 
 void ScriptEngine::resize(int widthTwips, int heightTwips, double scale) {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "recording/run_tally.h"
 #include "script/item.h"
 #include "script/output_place.h"
-#include "script/run_tally.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
 
@@ -46,7 +46,7 @@ class ScriptEngine {
 
   // What the commands work with.
   Sim& sim() { return sim_; }
-  // An item by name: those of resolveItem, and Merges and BodiesLost, which the engine counts.
+  // An item by name (resolveItem), Merges and BodiesLost counted by the engine.
   Item item(std::string_view token) const;
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }

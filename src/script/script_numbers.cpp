@@ -65,16 +65,6 @@ bool parseBool(std::string_view token, std::string_view what) {
   return v != 0;
 }
 
-std::string formatDouble(double x) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17G", x);
-  return buf;
-}
-
-std::string formatBool(bool b) {
-  return b ? "True" : "False";
-}
-
 std::string quoted(std::string_view token) {
   constexpr std::size_t kMax = 40;
   std::string s = "\"";

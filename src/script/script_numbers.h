@@ -16,10 +16,6 @@ double parseDouble(std::string_view token, std::string_view what);
 // True or False (any case), or a whole number where anything but 0 is true.
 bool parseBool(std::string_view token, std::string_view what);
 
-// A Double with 17 significant digits (%.17G).
-std::string formatDouble(double x);
-std::string formatBool(bool b);
-
 // A token as it may appear in a message: quoted, bytes outside printable ASCII escaped as \xNN
 // and cut after 40 characters.
 std::string quoted(std::string_view token);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/world_variables.h"
+#include "recording/item_catalogue.h"
 #include "script/script_error.h"
 #include "script/script_numbers.h"
 
@@ -18,7 +19,7 @@ template <typename T>
 Item numberItem(T& slot, std::string name, std::int64_t lo, std::int64_t hi) {
   Item item;
   if constexpr (std::is_same_v<T, double>) {
-    item.read = [&slot] { return formatDouble(slot); };
+    item.read = [&slot] { return formatStored(slot); };
     item.prepareSet = [&slot, name](std::string_view value) -> std::function<void()> {
       const double v = parseDouble(value, name);
       return [&slot, v] { slot = v; };
@@ -26,7 +27,7 @@ Item numberItem(T& slot, std::string name, std::int64_t lo, std::int64_t hi) {
   } else {
     const std::int64_t low = std::max<std::int64_t>(lo, std::numeric_limits<T>::min());
     const std::int64_t high = std::min<std::int64_t>(hi, std::numeric_limits<T>::max());
-    item.read = [&slot] { return std::to_string(slot); };
+    item.read = [&slot] { return formatStored(slot); };
     item.prepareSet = [&slot, name, low, high](std::string_view value) -> std::function<void()> {
       const T v = static_cast<T>(parseInteger(value, low, high, name));
       return [&slot, v] { slot = v; };

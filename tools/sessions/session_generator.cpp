@@ -4,44 +4,34 @@
 #include <cstdio>
 
 #include "model/sim.h"
+#include "model/world_variables.h"
+#include "recording/item_catalogue.h"
 #include "sessions/hostile_texts.h"
 
 namespace sw4::robust {
 
 namespace {
 
-constexpr const char* kProperties[] = {
-    "Text",      "Caption", "Value", "Visible", "Enabled", "ForeColor", "BackColor", "BorderColor",
-    "FillColor", "Left",    "Top",   "Width",   "Height",  "Min",       "Max",       "Interval"};
-constexpr const char* kScalars[] = {"TotalPlanets",
-                                    "GConstant",
-                                    "GExponent",
-                                    "PlanetRadius",
-                                    "PlanetCore",
-                                    "CrustVolatility",
-                                    "CrustSpan",
-                                    "MomentumRange",
-                                    "MomentumSpan",
-                                    "MomentumQuarter",
-                                    "TagPlanet",
-                                    "SlomoDivisor",
-                                    "Pi",
-                                    "TwinRatio",
-                                    "TickCount",
-                                    "SeedCounter",
-                                    "InspectedPlanet",
-                                    "PlanetDistance",
-                                    "Aphelion",
-                                    "Perihelion",
-                                    "AphelionToggle",
-                                    "PerihelionToggle",
-                                    "MoonAttempts",
-                                    "StarIndex",
-                                    "VelocityMax",
-                                    "VelocityMin",
-                                    "VelocityRatio"};
-constexpr const char* kArrays[] = {"PlanetX",       "PlanetY",    "MomentumX", "MomentumY",
-                                   "PlanetGravity", "PlanetType", "PlanetOff"};
+// The names a session draws from the catalogue of items.
+template <typename Table>
+std::string_view nameIn(Draw& d, const Table& table) {
+  return std::data(table)[d.below(std::size(table))].name;
+}
+
+// The read-only items that take no arguments.
+std::vector<ReadOnlyItem> plainReadOnly() {
+  std::vector<ReadOnlyItem> plain;
+  for (const ReadOnlyItem& r : readOnlyItems())
+    if (r.args.empty()) plain.push_back(r);
+  return plain;
+}
+
+// The read-only item that takes x,y.
+std::string_view pointItem() {
+  for (const ReadOnlyItem& r : readOnlyItems())
+    if (r.args == "x,y") return r.name;
+  return {};
+}
 
 std::string number(double v) {
   char buf[40];
@@ -260,7 +250,7 @@ std::string SessionGenerator::setAction() {
   constexpr long long s16lo = -32768, s16hi = 32767;
   constexpr long long s32lo = -2147483648LL, s32hi = 2147483647LL;
   if (d_.chance(0.55)) {
-    const std::string name = kArrays[d_.below(std::size(kArrays))];
+    const std::string name(nameIn(d_, kBodyArrays));
     const std::string item = name + "(" + std::to_string(bodyNumber()) + ")";
     std::string value;
     if (name == "PlanetOff") {
@@ -276,7 +266,7 @@ std::string SessionGenerator::setAction() {
     }
     return "set " + item + " " + value;
   }
-  const std::string name = kScalars[d_.below(std::size(kScalars))];
+  const std::string name(nameIn(d_, kWorldVariables));
   std::string value;
   if (name == "TotalPlanets") {
     value = std::to_string(d_.chance(0.8) ? d_.between(0, 250) : d_.between(0, kMaxBody));
@@ -323,16 +313,14 @@ std::string SessionGenerator::sizeAction() {
 
 std::string SessionGenerator::itemName() {
   const std::uint64_t r = d_.below(10);
-  if (r < 4) return d_.pick(all_).name + "." + kProperties[d_.below(std::size(kProperties))];
-  if (r < 6) return kScalars[d_.below(std::size(kScalars))];
-  if (r < 8)
-    return std::string(kArrays[d_.below(std::size(kArrays))]) + "(" + std::to_string(bodyNumber()) +
-           ")";
+  if (r < 4) return d_.pick(all_).name + "." + std::string(nameIn(d_, controlProperties()));
+  if (r < 6) return std::string(nameIn(d_, kWorldVariables));
+  if (r < 8) return std::string(nameIn(d_, kBodyArrays)) + "(" + std::to_string(bodyNumber()) + ")";
   if (r == 8)
-    return "Pixel(" + std::to_string(d_.between(-100, 20000)) + "," +
+    return std::string(pointItem()) + "(" + std::to_string(d_.between(-100, 20000)) + "," +
            std::to_string(d_.between(-100, 15000)) + ")";
-  const char* others[] = {"DotCount", "W", "H", "Faults"};
-  return others[d_.below(4)];
+  static const std::vector<ReadOnlyItem> others = plainReadOnly();
+  return std::string(nameIn(d_, others));
 }
 
 std::string SessionGenerator::printAction() {

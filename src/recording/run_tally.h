@@ -1,18 +1,15 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
 #include "model/sim.h"
-#include "script/item.h"
 
 namespace sw4 {
 
-// What the driver counts tick by tick since the script started or last ran `new`: merges (a body
-// that lost gravity in a tick: the lesser body of a merge is halved) and bodies lost at the
-// borders (switched off in a tick and left past an edge, as "Die" leaves them). The state a tick
-// starts from is taken after every event the driver delivers.
+// What the driver counts (the items Merges and BodiesLost) tick by tick since the script started or
+// last ran `new`: merges (a body that lost gravity in a tick: the lesser body of a merge is halved)
+// and bodies lost at the borders (switched off in a tick and left past an edge, as "Die" leaves
+// them). The state a tick starts from is taken after every event the driver delivers.
 class RunTally {
  public:
   explicit RunTally(Sim& sim);
@@ -24,8 +21,6 @@ class RunTally {
   void takeStart();
   long merges() const { return merges_; }
   long lostAtBorders() const { return lost_; }
-  // Merges and BodiesLost; nothing for another name.
-  std::optional<Item> item(std::string_view name) const;
 
  private:
   void countTick();

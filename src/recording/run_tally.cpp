@@ -1,6 +1,4 @@
-#include "script/run_tally.h"
-
-#include <string>
+#include "recording/run_tally.h"
 
 #include "borders/field_edges.h"
 
@@ -35,14 +33,6 @@ void RunTally::countTick() {
     if (w.PlanetGravity[i] < gravity_[i]) ++merges_;
     if (off_[i] == 0 && w.PlanetOff[i] == 1 && edges.pastAny(w.PlanetX[i], w.PlanetY[i])) ++lost_;
   }
-}
-
-std::optional<Item> RunTally::item(std::string_view name) const {
-  const long RunTally::*count = name == "Merges"       ? &RunTally::merges_
-                                : name == "BodiesLost" ? &RunTally::lost_
-                                                       : nullptr;
-  if (!count) return std::nullopt;
-  return Item{[this, count] { return std::to_string(this->*count); }, {}};
 }
 
 }  // namespace sw4
