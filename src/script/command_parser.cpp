@@ -75,11 +75,10 @@ std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
     throw ScriptError("expect needs ITEM=VALUE");
   const std::string name(rest.substr(0, eq));
   const std::string wanted(rest.substr(eq + 1));
-  const Item item = resolveItem(e.sim(), name, e.hashVersion());
+  const Item item = resolveItem(e.sim(), name, e.hashVersion(), &e.timeline());
   return [&e, item, name, wanted] {
     const std::string got = item.read();
-    if (got != wanted)
-      throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
+    if (got != wanted) throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
     if (name == "WorldHash") e.checkpointHeld();
   };
 }
@@ -125,17 +124,21 @@ std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, 
 
 std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
   const std::string_view token = need(c, "set", "an item");
-  const Item item = resolveItem(e.sim(), token, e.hashVersion());
+  const Item item = resolveItem(e.sim(), token, e.hashVersion(), &e.timeline());
   const std::string_view value = need(c, "set", "a value");
   noMore(c, "set");
   if (!item.prepareSet) throw ScriptError(quoted(token) + " is read-only");
-  return item.prepareSet(value);
+  // No event tells of the change: the timeline keeps the state after it.
+  return [&e, store = item.prepareSet(value)] {
+    store();
+    ++e.sim().outsideEdits;
+  };
 }
 
 std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
   std::vector<std::pair<std::string, Item>> items;
   for (std::string_view w = c.word(); !w.empty(); w = c.word())
-    items.emplace_back(std::string(w), resolveItem(e.sim(), w, e.hashVersion()));
+    items.emplace_back(std::string(w), resolveItem(e.sim(), w, e.hashVersion(), &e.timeline()));
   if (items.empty()) throw ScriptError("print needs an item");
   return [&e, items] {
     for (const auto& [name, item] : items) e.out() << name << '=' << item.read() << '\n';
@@ -154,6 +157,15 @@ std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
       throw ScriptError("png: cannot write " + quoted(path) + ": " +
                         (errno != 0 ? std::strerror(errno) : "the write failed"));
   };
+}
+
+// rewind T: back to position T of the session.
+std::function<void()> rewindCommand(ScriptEngine& e, LineCursor& c, bool nested) {
+  if (nested) throw ScriptError("rewind cannot run inside a tick");
+  const std::int64_t t = parseInteger(need(c, "rewind", "a position"), 0,
+                                      std::numeric_limits<std::int64_t>::max(), "rewind position");
+  noMore(c, "rewind");
+  return [&e, t] { e.rewind(t); };
 }
 
 }  // namespace
@@ -178,6 +190,7 @@ std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int l
     return [&e] { newRun(e.sim()); };
   }
   if (command == "scale") return scaleCommand(e, c);
+  if (command == "rewind") return rewindCommand(e, c, nested);
   if (command == "expect") return expectCommand(e, c);
   throw ScriptError("unknown command " + quoted(command));
 }

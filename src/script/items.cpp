@@ -11,6 +11,7 @@
 #include "script/script_error.h"
 #include "script/script_numbers.h"
 #include "script/world_items.h"
+#include "timeline/timeline.h"
 
 namespace sw4 {
 
@@ -43,7 +44,7 @@ Item pixelItem(Sim& sim, std::string_view args) {
 
 }  // namespace
 
-Item resolveItem(Sim& sim, std::string_view token, int hashVersion) {
+Item resolveItem(Sim& sim, std::string_view token, int hashVersion, const Timeline* timeline) {
   const auto dot = propertyDot(token);
   if (dot != std::string_view::npos) {
     Control& c = resolveControl(sim.form, token.substr(0, dot));
@@ -62,6 +63,8 @@ Item resolveItem(Sim& sim, std::string_view token, int hashVersion) {
     if (token == "W") return readOnly([&sim] { return std::to_string(sim.widthTwips()); });
     if (token == "H") return readOnly([&sim] { return std::to_string(sim.heightTwips()); });
     if (token == "Faults") return readOnly([] { return std::to_string(dispatchedFaults()); });
+    if (token == "TimelineTick" && timeline)
+      return readOnly([timeline] { return std::to_string(timeline->position()); });
     if (token == "WorldHash")
       return readOnly([&sim, hashVersion] { return formatHash(worldHash(sim, hashVersion)); });
   }

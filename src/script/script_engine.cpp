@@ -13,6 +13,11 @@ namespace sw4 {
 
 ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out) : sim_(sim), out_(out), clock_(sim.form) {
   processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
+  Timeline::Host host;
+  host.replay = [this](std::string_view line) { runLine(line, 0); };
+  host.saveHost = [this](std::vector<std::int64_t>& into) { clock_.save(into); };
+  host.restoreHost = [this](const std::int64_t* from) { clock_.restore(from); };
+  timeline_ = std::make_unique<Timeline>(sim_, std::move(host));
 }
 
 ScriptEngine::~ScriptEngine() {
@@ -112,6 +117,16 @@ void ScriptEngine::fire(Control& timer, std::int64_t times) {
   }
 }
 
+void ScriptEngine::rewind(std::int64_t t) {
+  if (sim_.inTick) throw ScriptError("rewind cannot run inside a tick");
+  if (t > timeline_->position())
+    throw ScriptError("rewind " + std::to_string(t) + " is beyond the current position " +
+                      std::to_string(timeline_->position()));
+  queue_.clear();
+  tickReachedEvents_ = false;
+  timeline_->goTo(t);
+}
+
 void ScriptEngine::queueDuring(int body, std::function<void()> command, int lineNo) {
   queue_.push_back(Queued{body, std::move(command), lineNo});
 }
@@ -141,6 +156,7 @@ void ScriptEngine::afterEvent() {
     queue_.clear();
     tickReachedEvents_ = false;
   }
+  if (timeline_ && !sim_.inTick) timeline_->settle();
 }
 
 }  // namespace sw4

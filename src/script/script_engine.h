@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "model/sim.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
+#include "timeline/timeline.h"
 
 namespace sw4 {
 
@@ -21,6 +23,9 @@ namespace sw4 {
 // `during` is a script error.
 //
 // Once the program has ended ("X"), the rest of the script is not run.
+//
+// The session is kept on a timeline: `rewind T` goes back to position T (the clock's time and
+// schedules included); the `during` commands queued when it runs are dropped with the future.
 //
 // A script whose first line is a recording header (recording_format.h) is a recording: its
 // header picks the `WorldHash` version, and it must reach its closing line or the end of the
@@ -44,6 +49,9 @@ class ScriptEngine {
   Sim& sim() { return sim_; }
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
+  const Timeline& timeline() const { return *timeline_; }
+  // Back to position T of the session; ScriptError for a position beyond the current one.
+  void rewind(std::int64_t t);
   // The drawing area becomes W x H twips at `scale` device pixels a logical pixel; ScriptError
   // when the surface would be over kMaxSurfacePixels a side.
   void resize(int widthTwips, int heightTwips, double scale);
@@ -84,6 +92,7 @@ class ScriptEngine {
   bool closed_ = false;  // the recording's closing line was reached
   long checkpoints_ = 0;
   std::int32_t lastCheckpointTick_ = 0;
+  std::unique_ptr<Timeline> timeline_;  // last: it watches the state the members above keep
 };
 
 }  // namespace sw4
