@@ -54,16 +54,17 @@ class Sim {
   Hook<void()> endProgram;        // "X" was pressed
   Hook<bool(const std::string&)> openUrl;  // true once a listener opened the address
   Hook<void(const std::string& title, const std::string& text)> criticalMessage;
-  Hook<void()> tickDone;        // the end of every tick, so a view can repaint
-  Hook<void()> newRunDone;      // New has put everything back to the start-up state
+  Hook<void()> tickDone;  // the end of every tick, so a view can repaint
+  Hook<void()> newRunDone;  // New has put everything back to the start-up state
   Hook<void()> drawingResized;  // after every resizeDrawingArea
 
-  bool inTick = false;         // a tick is running (its event processing included)
-  unsigned long ticksRun = 0;  // every tick begun, also one a fault cut short
+  bool inTick = false;  // a tick is running (its event processing included)
+  // Every tick begun, also one a fault cut short.
+  unsigned long ticksRun = 0;
   // Bumped by whatever writes the world without running a handler (the script driver's hooks),
   // so caches of the gravity pass know to refresh.
   unsigned long outsideEdits = 0;
-  bool ended = false;   // "X" was pressed
+  bool ended = false;  // "X" was pressed
   int editorBody = -1;  // the body the inspector's fields were last loaded from
   // What was asked for inside a tick (from its event processing) and waits for it to end.
   std::vector<std::function<void()>> afterTick;
