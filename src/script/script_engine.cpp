@@ -1,5 +1,6 @@
 #include "script/script_engine.h"
 
+#include <bit>
 #include <istream>
 #include <string>
 
@@ -11,13 +12,21 @@
 
 namespace sw4 {
 
-ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out) : sim_(sim), out_(out), clock_(sim.form) {
+ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out, Timeline::Settings history)
+    : sim_(sim), out_(out), clock_(sim.form) {
   processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
   Timeline::Host host;
   host.replay = [this](std::string_view line) { runLine(line, 0); };
-  host.saveHost = [this](std::vector<std::int64_t>& into) { clock_.save(into); };
-  host.restoreHost = [this](const std::int64_t* from) { clock_.restore(from); };
-  timeline_ = std::make_unique<Timeline>(sim_, std::move(host));
+  // The scale a later `size` keeps, and the clock.
+  host.saveHost = [this](std::vector<std::int64_t>& into) {
+    into.push_back(std::bit_cast<std::int64_t>(scale_));
+    clock_.save(into);
+  };
+  host.restoreHost = [this](const std::int64_t* from) {
+    scale_ = std::bit_cast<double>(from[0]);
+    clock_.restore(from + 1);
+  };
+  timeline_ = std::make_unique<Timeline>(sim_, std::move(host), history);
 }
 
 ScriptEngine::~ScriptEngine() {

@@ -34,7 +34,7 @@ namespace sw4 {
 // without its line end is not run. An empty input is such a cut too.
 class ScriptEngine {
  public:
-  ScriptEngine(Sim& sim, std::ostream& out);
+  ScriptEngine(Sim& sim, std::ostream& out, Timeline::Settings history = {});
   ~ScriptEngine();
   ScriptEngine(const ScriptEngine&) = delete;
   ScriptEngine& operator=(const ScriptEngine&) = delete;
@@ -49,7 +49,7 @@ class ScriptEngine {
   Sim& sim() { return sim_; }
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
-  const Timeline& timeline() const { return *timeline_; }
+  Timeline& timeline() { return *timeline_; }
   // Back to position T of the session; ScriptError for a position beyond the current one.
   void rewind(std::int64_t t);
   // The drawing area becomes W x H twips at `scale` device pixels a logical pixel; ScriptError

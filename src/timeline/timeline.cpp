@@ -112,6 +112,7 @@ void Timeline::takeSnapshot(bool pinned) {
   }
   Snapshot s{position_, seq_, log_.size(), false, pinned, compress(saveSimState(sim_)), {}};
   s.surface = surfaces_->take(sim_.surface, s.key);
+  if (host_.saveHost) host_.saveHost(s.host);
   snapshotBytes_ += s.bytes();
   snapshots_.push_back(std::move(s));
 }
@@ -122,6 +123,7 @@ void Timeline::restore(std::size_t index) {
   std::size_t key = index;
   while (!snapshots_[key].key) --key;
   SurfaceHistory::restore(sim_.surface, snapshots_[key].surface, s.key ? nullptr : &s.surface);
+  if (host_.restoreHost && !s.host.empty()) host_.restoreHost(s.host.data());
   surfaces_->forget();
 }
 

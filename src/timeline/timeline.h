@@ -62,10 +62,13 @@ class Timeline {
     std::uint64_t seq;   // the settle it was taken at
     std::size_t offset;  // log bytes it covers
     bool key;
-    bool pinned;          // the log cannot stand in for it: never thinned
-    std::string state;    // compressed saveSimState()
-    std::string surface;  // compressed, SurfaceHistory
-    std::size_t bytes() const { return sizeof(Snapshot) + state.size() + surface.size(); }
+    bool pinned;                     // the log cannot stand in for it: never thinned
+    std::string state;               // compressed saveSimState()
+    std::string surface;             // compressed, SurfaceHistory
+    std::vector<std::int64_t> host;  // the host's own state then
+    std::size_t bytes() const {
+      return sizeof(Snapshot) + state.size() + surface.size() + host.size() * 8;
+    }
   };
   struct Mark {
     std::size_t offset;
