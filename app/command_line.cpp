@@ -4,13 +4,16 @@
 #include <QFile>
 #include <cstdio>
 
+#include "platform/regular_file.h"
+
 namespace sw4 {
 
 namespace {
 const QCommandLineOption kHelp({"h", "help"}, "Displays this help and exits.");
 const QCommandLineOption kVersion({"v", "version"}, "Displays the version and exits.");
 const QCommandLineOption kRecord("record",
-                                 "Records the session from start-up as an sw4-script file.", "FILE");
+                                 "Records the session from start-up as an sw4-script file.",
+                                 "FILE");
 const QCommandLineOption kSetup("setup",
                                 "Opens a setup of fields and options (an sw4-script file of text "
                                 "and click lines) at start-up.",
@@ -76,6 +79,17 @@ std::optional<int> readSetupOption(int argc, char** argv, std::vector<SetupStep>
   }
   steps = std::move(r.steps);
   return std::nullopt;
+}
+
+std::optional<int> checkRecordOption(int argc, char** argv) {
+  QCommandLineParser parser;
+  parseEarly(parser, argc, argv);
+  if (!parser.isSet(kRecord)) return std::nullopt;
+  const QString file = parser.value(kRecord);
+  const std::string why = whyNotWritable(QFile::encodeName(file).toStdString());
+  if (why.empty()) return std::nullopt;
+  std::fprintf(stderr, "sw4: --record %s: %s\n", qPrintable(file), why.c_str());
+  return 2;
 }
 
 }  // namespace sw4

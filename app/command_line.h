@@ -20,6 +20,11 @@ std::optional<int> answerWithoutWindow(int& argc, char** argv);
 // the option) in `steps`.
 std::optional<int> readSetupOption(int argc, char** argv, std::vector<SetupStep>& steps);
 
+// Refuses the file --record names when it is not a regular file or a new one (a FIFO would
+// hang the start-up), before any window: prints "sw4: --record FILE: why" and returns the exit
+// status 2; otherwise nothing.
+std::optional<int> checkRecordOption(int argc, char** argv);
+
 // The file --record names; empty without it.
 QString recordFile(const QCommandLineParser& parser);
 

@@ -18,7 +18,6 @@
 #include "qt/outside_destroy.h"
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
-#include "qt/shortcuts.h"
 #include "qt/status_file.h"
 #include "qt/tick_stats.h"
 
@@ -26,6 +25,7 @@ int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
   std::vector<sw4::SetupStep> setup;
   if (const auto status = sw4::readSetupOption(argc, argv, setup)) return *status;
+  if (const auto status = sw4::checkRecordOption(argc, argv)) return *status;
   // Without a display Qt would abort with a long message; say it in one line instead.
   if (!sw4::displayAvailable([](const char* name) { return std::getenv(name); })) {
     std::fprintf(stderr, "%s\n", sw4::kNoDisplayMessage);
@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     icon.addFile(it.next());
   QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName(SW4_APP_ID);
+  QApplication::setOrganizationName(QStringLiteral("sw4"));  // the settings: ~/.config/sw4/
   sw4::applyTheme(app);
   sw4::Program sim;
   sw4::MainWindow window(sim);
@@ -53,14 +54,13 @@ int main(int argc, char** argv) {
   const sw4::OutsideDestroy outsideDestroy(window);
   const sw4::StatusFile status(sim, window);
   sw4::SessionRecording recording(sim, window);
-  window.shortcuts().describe(QStringLiteral("Ctrl+R"),
-                              QStringLiteral("record to a file, or stop"));
   sw4::KeepActions keep(sim, window);
   // Ctrl+C, a kill or a closed terminal: as if the window were closed, a recording finished.
   const sw4::EndSignals endSignals([&window] {
     window.close();
     QCoreApplication::quit();
   });
+  recording.setDiscardQuestion([&keep] { return keep.discardQuestion().confirm(); });
   // From the start-up state: before the window shows and its timers run.
   if (const QString file = sw4::recordFile(parser); !file.isEmpty()) recording.start(file);
   const auto stats = sw4::wantsStats(parser) ? std::make_unique<sw4::TickStats>(sim) : nullptr;

@@ -14,7 +14,7 @@ cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DSW4_BUILD_TESTS=OFF -DSW4_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null || exit 1
-cmake --build build-package --target sw4 sw4-script sw4_gzipped || exit 1
+cmake --build build-package --target sw4 sw4-script sw4-sweep-plan sw4_gallery sw4_gzipped || exit 1
 rm -f build-package/sw4_*.deb
 (cd build-package && cpack >/dev/null) || exit 1
 deb=$(ls build-package/sw4_*.deb)

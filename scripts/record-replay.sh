@@ -18,6 +18,7 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 [[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"  # settings of its own: the window opens as at first start
 export SW4_REC_BIN="$build/sw4" SW4_REC_FILE="$work/session.sw4" SW4_REC_LOG="$work/sw4.log"
 if [[ -n "${RECORD_DISPLAY:-}" ]]; then display=(-n "$RECORD_DISPLAY"); else display=(-a); fi
 

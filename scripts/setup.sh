@@ -12,6 +12,8 @@ packages=(
   clang-format clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick openbox x11-utils python3-xlib libxcb1-dev
   dpkg-dev librsvg2-bin desktop-file-utils appstream lintian
+  parallel  # sw4-sweep runs its task list with GNU parallel
+  chromium  # the sweep gallery's browser test (npm brings its driver, playwright-core, at build time)
 )
 
 missing=()

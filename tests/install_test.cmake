@@ -12,7 +12,9 @@ endif()
 set(usr ${STAGE}/usr)
 foreach(file share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg share/icons/hicolor/48x48/apps/${APP_ID}.png
-    share/man/man1/sw4.1.gz share/man/man1/sw4-script.1.gz share/doc/sw4/changelog.gz)
+    share/man/man1/sw4.1.gz share/man/man1/sw4-script.1.gz share/doc/sw4/changelog.gz
+    bin/sw4-sweep libexec/sw4/sw4-sweep-plan share/man/man1/sw4-sweep.1.gz
+    share/sw4/gallery/index.html share/sw4/gallery/gallery.js)
   if(NOT EXISTS ${usr}/${file})
     message(SEND_ERROR "not installed: ${file}")
   endif()
@@ -45,4 +47,12 @@ execute_process(COMMAND ${usr}/bin/sw4-script ${SCRIPTS}/driver_text.sw4
 file(READ ${SCRIPTS}/driver_text.out expected)
 if(NOT rc EQUAL 0 OR NOT out STREQUAL expected)
   message(SEND_ERROR "sw4-script driver_text.sw4: exit status ${rc}, output differs:\n${out}")
+endif()
+
+# sw4-sweep as installed finds its planner and plans a sweep (running it needs GNU parallel).
+file(WRITE ${STAGE}/base.sw4 "text TXn 12\n")
+execute_process(COMMAND ${usr}/bin/sw4-sweep --vary "TXg(3)=1,2" --ticks 3 --plan-only
+    --out ${STAGE}/sweep ${STAGE}/base.sw4 RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${STAGE}/sweep/runs/0002/run.sw4)
+  message(SEND_ERROR "sw4-sweep --plan-only: exit status ${rc}: ${err}")
 endif()

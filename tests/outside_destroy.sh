@@ -6,7 +6,7 @@ trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [[ -s $tmp/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$tmp/display") QT_QPA_PLATFORM=xcb
+export DISPLAY=:$(head -1 "$tmp/display") QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$tmp/config
 # A sanitized window: libxkbcommon-x11 strndup()s a name without a NUL at the start, legally.
 [[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0
 "$app" 2>"$tmp/stderr" &

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -121,6 +122,7 @@ TEST(PngWriter, ScriptSavesTheSurface) {
   Program sim;
   std::ostringstream out;
   ScriptEngine engine(sim, out);
+  engine.setOutput(OutputPlace(::testing::TempDir(), true));
   const std::string path = ::testing::TempDir() + "sw4_script_test.png";
   std::istringstream sizing("size 600 450\n");
   ASSERT_FALSE(engine.run(sizing));
@@ -145,10 +147,45 @@ TEST(PngWriter, EmptySurfaceIsAScriptError) {
   Program sim;
   std::ostringstream out;
   ScriptEngine engine(sim, out);
-  std::istringstream script("size 0 450\npng " + ::testing::TempDir() + "never.png\n");
+  std::istringstream script("size 0 450\npng never.png\n");
   const auto failure = engine.run(script);
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->line, 2);
+  EXPECT_NE(failure->message.find("empty"), std::string::npos);
+}
+
+// A replayed script writes only below its folder, and replaces only its own files unless the
+// command line allows more.
+TEST(PngWriter, AScriptWritesOnlyWhereItsCommandLineAllows) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::path(::testing::TempDir()) / "sw4_png_place";
+  const fs::path outside = fs::path(::testing::TempDir()) / "sw4_png_outside.png";
+  fs::remove_all(dir);
+  fs::remove(outside);
+  fs::create_directories(dir / "sub");
+  std::ofstream(dir / "old.png") << "keep";
+  const auto run = [&dir](const std::string& line, bool overwrite = false) {
+    Program sim;
+    std::ostringstream out;
+    ScriptEngine engine(sim, out);
+    engine.setOutput(OutputPlace(dir.string(), overwrite));
+    std::istringstream script("size 600 450\n" + line + "\n");
+    return engine.run(script);
+  };
+  for (const std::string& bad : {"png " + outside.string(), std::string("png ../x.png"),
+                                 std::string("png sub/../../x.png"), std::string("png old.png")}) {
+    const auto failure = run(bad);
+    ASSERT_TRUE(failure) << bad;
+    EXPECT_EQ(failure->line, 2) << bad;
+  }
+  EXPECT_FALSE(fs::exists(outside));
+  EXPECT_FALSE(fs::exists(dir.parent_path() / "x.png"));
+  std::ifstream old(dir / "old.png");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "keep");
+  EXPECT_FALSE(run("png sub/new.png\npng " + (dir / "sub/new.png").string()));  // its own file
+  EXPECT_FALSE(run("png old.png", true));
+  EXPECT_GT(fs::file_size(dir / "old.png"), 4u);
+  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "model/sim.h"
 #include "program/program.h"
 #include "script/script_engine.h"
+#include "script/script_lines.h"
 
 namespace sw4 {
 namespace {
@@ -102,7 +103,7 @@ TEST(ScriptErrors, ReportTheLineAndStopTheRun) {
 
 TEST(ScriptErrors, AFileThatCannotBeWrittenSaysWhy) {
   Driver d;
-  d.run("png /no/such/folder/x.png\n");
+  d.run("png no-such-folder/x.png\n");
   ASSERT_TRUE(d.failure);
   EXPECT_TRUE(d.failure->message.ends_with(": No such file or directory")) << d.failure->message;
 }
@@ -166,6 +167,23 @@ TEST(ScriptErrors, AnyBytesAreAnErrorNotACrash) {
     ASSERT_TRUE(d.failure) << s.substr(0, 40);
     EXPECT_EQ(d.failure->line, 1);
   }
+}
+
+TEST(ScriptLines, AByteOrderMarkAndCrLfAreReadALoneCrAndAnEndlessLineAreNot) {
+  Driver d;
+  EXPECT_EQ(d.run("\xEF\xBB\xBFprint Pi\r\nprint Pi"),
+            "Pi=3.14159265358979\nPi=3.14159265358979\n");
+  EXPECT_FALSE(d.failure);
+  // CR-only line ends: the comment would otherwise hide every line after it.
+  d.run("print Pi\n# saved elsewhere\rclick Command1\r");
+  ASSERT_TRUE(d.failure);
+  EXPECT_EQ(d.failure->line, 2);
+  EXPECT_NE(d.failure->message.find("CR"), std::string::npos);
+  EXPECT_FALSE(d.sim.ended);
+  d.run("print Pi\n" + std::string(ScriptLines::kMaxLineBytes + 1, '\0'));
+  ASSERT_TRUE(d.failure);
+  EXPECT_EQ(d.failure->line, 2);
+  EXPECT_NE(d.failure->message.find("longer than"), std::string::npos);
 }
 
 TEST(ScriptText, IsTheRestOfTheLineAfterOneBlank) {
@@ -282,10 +300,17 @@ TEST(ScriptDuring, QueuedCommandsWaitWhileTicksDoNotRun) {
 TEST(ScriptDuring, AnErrorInsideATickReportsTheDuringLine) {
   Driver d;
   smallSystem(d.sim, 3);
-  d.run("print Pi\nduring 1 png /nonexistent-dir/x.png\nfire Ti 2\nprint TickCount\n");
+  d.run("print Pi\nduring 1 png nonexistent-dir/x.png\nfire Ti 2\nprint TickCount\n");
   ASSERT_TRUE(d.failure);
   EXPECT_EQ(d.failure->line, 2);
   EXPECT_EQ(d.sim.world.TickCount, 1);  // the tick finished, the second event was not delivered
+
+  Driver far;  // line numbers past 2^31
+  smallSystem(far.sim, 3);
+  far.engine.runLine("during 1 png nonexistent-dir/x.png", 3'000'000'000);
+  far.run("fire Ti\n");
+  ASSERT_TRUE(far.failure);
+  EXPECT_EQ(far.failure->line, 3'000'000'000);
 }
 
 TEST(ScriptEnd, NothingRunsAfterTheProgramEnds) {

@@ -80,10 +80,25 @@ TEST(SetupTest, ABadLineIsRefusedWithItsNumberAndNothingElse) {
     const char* content;
     int line;
   } cases[] = {
-      {"text TXn 5\nfire Ti\n", 2},      {"# a comment\n\nclick Nothing\n", 3},
+      {"text TXn 5\nfire Ti\n", 2},
+      {"# a comment\n\nclick Nothing\n", 3},
       {"text TXn 5\r\nscroll Qui\n", 2},  // cut off before its value
-      {"click CHr extra\n", 1},          {"text CHr 1\n", 1},
+      {"click CHr extra\n", 1},
+      {"text CHr 1\n", 1},
       {"click Command1\n", 1},  // "X" would end the program
+      // Only what a user sets before "Go": no button, preset, hidden or inspector control, and
+      // no other action.
+      {"click CHr\nclick Command2\n", 2},
+      {"click CDp(3)\n", 1},
+      {"click Command5\n", 1},
+      {"click Command4\n", 1},
+      {"click Opadd(1)\n", 1},
+      {"text TXTOden 5\n", 1},
+      {"click TXn\n", 1},
+      {"dblclick TXn\n", 1},
+      {"leave TXn\n", 1},
+      {"scroll Hsp(1) 3\n", 1},
+      {"# CR-only line ends\rclick Command1\r", 1},
   };
   for (const auto& c : cases) {
     const SetupReading r = readSetup(c.content, form);
@@ -95,13 +110,23 @@ TEST(SetupTest, ABadLineIsRefusedWithItsNumberAndNothingElse) {
 
 TEST(SetupTest, TextKeepsEverythingAfterOneBlank) {
   const Fs4 form;
-  const SetupReading r = readSetup("text TXn  12 \r\ntext Text3\nscroll Hsp(1) -7\n", form);
-  ASSERT_FALSE(r.error);
+  // A byte-order mark may begin the file (other editors write one).
+  const SetupReading r = readSetup("\xEF\xBB\xBFtext TXn  12 \r\ntext Text3\nclick Och(2)\n", form);
+  ASSERT_FALSE(r.error) << r.error->message;
   ASSERT_EQ(r.steps.size(), 3u);
   EXPECT_EQ(r.steps[0].text, " 12 ");
   EXPECT_EQ(r.steps[1].text, "");
-  EXPECT_EQ(r.steps[2].control, "Hsp(1)");
-  EXPECT_EQ(r.steps[2].value, -7);
+  EXPECT_EQ(r.steps[2].control, "Och(2)");
+}
+
+TEST(SetupTest, ALongSetupIsRefusedBeforeAnythingIsApplied) {
+  const Fs4 form;
+  std::string lines;
+  for (int i = 0; i < kSetupMaxLines; ++i) lines += "click CHr\n";
+  EXPECT_FALSE(readSetup(lines, form).error);
+  const SetupReading r = readSetup(lines + "# one more\n", form);
+  ASSERT_TRUE(r.error);
+  EXPECT_EQ(r.error->line, kSetupMaxLines + 1);
 }
 
 TEST(SetupTest, OpenedInsideATickItWaitsForTheTickToEnd) {

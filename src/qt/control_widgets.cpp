@@ -164,6 +164,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
     case Kind::ScrollBar: {
       auto* s = new QScrollBar(Qt::Horizontal, parent);
       s->setSingleStep(1);
+      s->setFocusPolicy(Qt::TabFocus);  // reached by Tab; a click leaves the focus where it is
       w = s;
       break;
     }

@@ -15,7 +15,8 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
   if (!refused_) return;
   QPainter p(this);
   p.setPen(QPen(QColor(230, 40, 40), 2));
-  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  // Inside the edge, where the focus shows.
+  p.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
 }
 
 }  // namespace sw4

@@ -61,10 +61,6 @@ void HelpOverlay::toggle(const std::vector<Shortcuts::Entry>& keys) {
                 .arg(escaped(key), escaped(what));
   };
   for (const auto& k : keys) row(k.keys, k.what);
-  row(QStringLiteral("Tab, Shift+Tab"), QStringLiteral("the next or previous control"));
-  row(QStringLiteral("Arrows"), QStringLiteral("from option to option in a group"));
-  row(QStringLiteral("Enter, Space"), QStringLiteral("press the button, tick the box"));
-  row(QStringLiteral("Enter in a field"), QStringLiteral("take the value, as leaving it does"));
   html += QStringLiteral("</table><p><b>Colours on the drawing</b></p><table cellspacing=2>");
   for (const Swatch& s : kColours)
     html += QStringLiteral("<tr><td><span style=\"color:rgb(%1,%2,%3)\">&#9632;&#9632;</span>"

@@ -6,12 +6,61 @@
 
 namespace sw4 {
 
+namespace {
+
+// Whole logical pixels, unsmoothed, so every scale draws it in whole device pixels of the colour
+// itself.
+void drawFocusFrame(QPainter& p, const QRect& r, int width = 1) {
+  const QColor c(IndicatorStyle::kFocus);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.fillRect(QRect(r.left(), r.top(), r.width(), width), c);
+  p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), c);
+  p.fillRect(QRect(r.left(), r.top(), width, r.height()), c);
+  p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), c);
+  p.restore();
+}
+
+bool keyboardFocus(const QStyleOption& o) {
+  return (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange);
+}
+
+}  // namespace
+
 void IndicatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
-  if (element != PE_IndicatorRadioButton && element != PE_IndicatorCheckBox) {
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
-    return;
+  switch (element) {
+    case PE_IndicatorRadioButton:
+    case PE_IndicatorCheckBox:
+      drawIndicator(element, option, painter);
+      return;
+    case PE_FrameFocusRect:  // asked for only while the control has the focus
+      if (option->state & State_KeyboardFocusChange) drawFocusFrame(*painter, option->rect);
+      return;
+    case PE_FrameLineEdit:  // a field shows its focus however it came, as the text cursor does
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      if (option->state & State_HasFocus) drawFocusFrame(*painter, option->rect);
+      return;
+    default:
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
+}
+
+void IndicatorStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawControl(element, option, painter, widget);
+  // Over Fusion's outline, which it only tints for the focus; inside, the caption may be close.
+  if (element == CE_PushButton && keyboardFocus(*option)) drawFocusFrame(*painter, option->rect, 2);
+}
+
+void IndicatorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                        QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawComplexControl(control, option, painter, widget);
+  if (control == CC_ScrollBar && keyboardFocus(*option)) drawFocusFrame(*painter, option->rect);
+}
+
+void IndicatorStyle::drawIndicator(PrimitiveElement element, const QStyleOption* option,
+                                   QPainter* painter) const {
   const bool enabled = option->state & State_Enabled;
   const QColor edge = enabled ? QColor(150, 150, 160) : QColor(90, 90, 98);
   const QColor ground = (option->state & State_Sunken) ? QColor(56, 56, 66) : QColor(36, 36, 44);

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "qt/control_binding.h"
+#include "qt/option_arrows.h"
 
 namespace sw4 {
 
@@ -18,6 +19,20 @@ bool takesRawClicks(Kind k) {
 }
 
 }  // namespace
+
+// The next option takes the focus and is clicked, as a mouse would do it.
+void InputFilter::moveWithinGroup(const Control& c, QWidget& from, int key) {
+  std::vector<QWidget*> options;
+  for (const Control* o : *c.group()) {
+    QWidget* w = binding_.widgetOf(*o);
+    if (w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
+      options.push_back(w);
+  }
+  auto* next = qobject_cast<QAbstractButton*>(optionInDirection(options, from, key));
+  if (!next) return;
+  next->setFocus(Qt::ShortcutFocusReason);
+  next->click();
+}
 
 bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
   Control* c = binding_.controlOf(watched);
@@ -46,6 +61,11 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       // Enter presses a focused button or ticks a box, as Space does, and commits a field as
       // leaving it does.
       const auto* ke = static_cast<QKeyEvent*>(event);
+      if (c->kind() == Kind::OptionButton && c->group() && isArrowKey(ke->key()) &&
+          (ke->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        moveWithinGroup(*c, *static_cast<QWidget*>(watched), ke->key());
+        return true;
+      }
       const bool enter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
       if (!enter || (ke->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
       if (c->kind() == Kind::TextBox) {

@@ -4,10 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 #include "model/sim.h"
@@ -15,8 +13,11 @@
 #include "qt/drawing_menu.h"
 #include "qt/main_window.h"
 #include "qt/picture_export.h"
+#include "qt/plain_message.h"
 #include "qt/plot_window.h"
+#include "qt/remembered.h"
 #include "qt/shortcuts.h"
+#include "qt/whole_file.h"
 #include "setup/setup.h"
 
 namespace sw4 {
@@ -33,55 +34,31 @@ QString documentsFolder() {
 }  // namespace
 
 KeepActions::KeepActions(Sim& sim, MainWindow& window)
-    : QObject(&window), sim_(sim), window_(window) {
-  warn = [this](const QString& title, const QString& text) {
-    QMessageBox::warning(&window_, title, text);
-  };
-  savePicture_ = add(tr("Save picture..."), QStringLiteral("Ctrl+S"),
-                     tr("save the drawing as a PNG picture"), [this] { choosePicture(); });
+    : QObject(&window), sim_(sim), window_(window), discard_(sim, window) {
+  warn = [this](const QString& title, const QString& text) { warnPlainly(&window_, title, text); };
+  askFile = [this](const FileQuestion& q) { return askForFile(&window_, q); };
+  Shortcuts& keys = window_.shortcuts();
+  savePicture_ = keys.bindMenu(KeyAction::SavePicture, *this, [this] { choosePicture(); });
   copyPicture_ =
-      add(tr("Copy picture"), QStringLiteral("Ctrl+Shift+C"),
-          tr("copy the drawing to the clipboard"), [this] { sw4::copyPicture(picture()); });
-  separator();
-  startAnew_ = add(tr("New"), QStringLiteral("Ctrl+N"), tr("start anew, as at start-up"), [this] {
+      keys.bindMenu(KeyAction::CopyPicture, *this, [this] { sw4::copyPicture(picture()); });
+  startAnew_ = keys.bindMenu(KeyAction::StartAnew, *this, [this] {
+    if (!discard_.confirm()) return;
     newRun(sim_);
     drawingChanged();
   });
-  openSetup_ =
-      add(tr("Open setup..."), QStringLiteral("Ctrl+O"),
-          tr("open a setup of fields and options (starts anew)"), [this] { chooseSetupToOpen(); });
-  saveSetup_ = add(tr("Save setup..."), QStringLiteral("Ctrl+Shift+S"),
-                   tr("save the fields and options as a setup"), [this] { chooseSetupToSave(); });
-  separator();
-  plot_ = add(tr("Plot watched body"), QStringLiteral("Ctrl+T"),
-              tr("plot the watched body's distance and speed"), [this] {
-                PlotWindow& p = plotWindow();
-                p.show();
-                p.raise();
-                p.activateWindow();
-              });
+  openSetup_ = keys.bindMenu(KeyAction::OpenSetup, *this, [this] { chooseSetupToOpen(); });
+  saveSetup_ = keys.bindMenu(KeyAction::SaveSetup, *this, [this] { chooseSetupToSave(); });
+  plot_ = keys.bindMenu(KeyAction::Plot, *this, [this] {
+    PlotWindow& p = plotWindow();
+    p.show();
+    p.raise();
+    p.activateWindow();
+  });
   installDrawingMenu(window_);
 }
 
 KeepActions::~KeepActions() {
   delete plotWindow_;  // before the Sim it listens to can go
-}
-
-QAction* KeepActions::add(const QString& text, const QString& keys, const QString& help,
-                          std::function<void()> run) {
-  auto* a = new QAction(text, &window_);
-  a->setShortcut(QKeySequence(keys));
-  window_.shortcuts().describe(keys, help);
-  a->setShortcutContext(Qt::WindowShortcut);
-  connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-  window_.addAction(a);
-  return a;
-}
-
-void KeepActions::separator() {
-  auto* a = new QAction(&window_);
-  a->setSeparator(true);
-  window_.addAction(a);
 }
 
 void KeepActions::drawingChanged() {
@@ -99,34 +76,37 @@ QImage KeepActions::picture() const {
 }
 
 bool KeepActions::savePictureTo(const QString& path) {
-  if (sw4::savePicture(picture(), path)) return true;
-  warn(tr("Save picture"), tr("Cannot write the picture to %1.").arg(path));
+  QString why;
+  if (sw4::savePicture(picture(), path, why)) return true;
+  warn(tr("Save picture"), notSaved(tr("The picture"), path, why));
   return false;
 }
 
 void KeepActions::choosePicture() {
-  const QString start = picturesFolder() + '/' + defaultPictureName(QDateTime::currentDateTime());
+  const QString start = lastFolder(FileKind::Picture, picturesFolder()) + '/' +
+                        defaultPictureName(QDateTime::currentDateTime());
   QString path =
-      QFileDialog::getSaveFileName(&window_, tr("Save picture"), start, tr("PNG images (*.png)"));
+      askFile({FileQuestion::Mode::Save, tr("Save picture"), start, tr("PNG images (*.png)")});
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Picture, path);
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
   savePictureTo(path);
 }
 
 bool KeepActions::saveSetupTo(const QString& path) {
-  QFile file(path);
   const QByteArray bytes = QByteArray::fromStdString(writeSetup(sim_));
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-      file.flush())
-    return true;
-  warn(tr("Save setup"), tr("Cannot write the setup to %1.").arg(path));
+  QString why;
+  if (writeWhole(path, bytes, why)) return true;
+  warn(tr("Save setup"), notSaved(tr("The setup"), path, why));
   return false;
 }
 
 void KeepActions::chooseSetupToSave() {
-  QString path = QFileDialog::getSaveFileName(&window_, tr("Save setup"),
-                                              documentsFolder() + "/sw4-setup.sw4", kSetupFilter);
+  QString path =
+      askFile({FileQuestion::Mode::Save, tr("Save setup"),
+               lastFolder(FileKind::Setup, documentsFolder()) + "/sw4-setup.sw4", kSetupFilter});
   if (path.isEmpty()) return;
+  rememberFolder(FileKind::Setup, path);
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sw4");
   saveSetupTo(path);
 }
@@ -145,9 +125,12 @@ bool KeepActions::openSetupFrom(const QString& path) {
 }
 
 void KeepActions::chooseSetupToOpen() {
-  const QString path =
-      QFileDialog::getOpenFileName(&window_, tr("Open setup"), documentsFolder(), kSetupFilter);
-  if (!path.isEmpty()) openSetupFrom(path);
+  if (!discard_.confirm()) return;
+  const QString path = askFile({FileQuestion::Mode::Open, tr("Open setup"),
+                                lastFolder(FileKind::Setup, documentsFolder()), kSetupFilter});
+  if (path.isEmpty()) return;
+  rememberFolder(FileKind::Setup, path);
+  openSetupFrom(path);
 }
 
 }  // namespace sw4

@@ -4,6 +4,9 @@
 #include <QString>
 #include <functional>
 
+#include "qt/discard_question.h"
+#include "qt/file_dialog.h"
+
 class QAction;
 class QImage;
 
@@ -13,10 +16,10 @@ class Sim;
 class MainWindow;
 class PlotWindow;
 
-// What lets a user keep what a run makes, as actions of the main window with their shortcuts
-// (listed in the window's help): save the picture (Ctrl+S), copy it (Ctrl+Shift+C), start anew
-// (Ctrl+N), open and save a setup (Ctrl+O, Ctrl+Shift+S), plot the watched body (Ctrl+T). The
-// drawing area's context menu shows them.
+// What lets a user keep what a run makes, as actions of the main window with their keys from the
+// key table: save or copy the picture, start anew, open and save a setup, plot the watched body.
+// The drawing area's context menu shows them. New and Open setup ask before a run that has ticked
+// is thrown away; the file dialogs open in the folder last used for their kind of file.
 class KeepActions : public QObject {
  public:
   KeepActions(Sim& sim, MainWindow& window);
@@ -31,20 +34,21 @@ class KeepActions : public QObject {
   QAction* openSetup() const { return openSetup_; }
   QAction* plot() const { return plot_; }
 
-  // The same without the file dialogs (the command line, tests). Each tells the user what went
-  // wrong through `warn` and answers false.
+  // The same without the file dialogs (the command line, tests). Each refuses what is not a
+  // regular file before it opens anything, writes a file whole or not at all, tells the user
+  // what went wrong and why through `warn`, and answers false.
   bool savePictureTo(const QString& path);
   bool saveSetupTo(const QString& path);
   bool openSetupFrom(const QString& path);
   PlotWindow& plotWindow();
+  DiscardQuestion& discardQuestion() { return discard_; }
 
-  // How a failure is told; a message box unless replaced.
+  // How a failure is told: a message box showing the text as it stands, unless replaced.
   std::function<void(const QString& title, const QString& text)> warn;
+  // How a file is asked for: a file dialog, unless replaced; an empty answer does nothing.
+  std::function<QString(const FileQuestion&)> askFile;
 
  private:
-  QAction* add(const QString& text, const QString& keys, const QString& help,
-               std::function<void()> run);
-  void separator();
   void chooseSetupToOpen();
   void chooseSetupToSave();
   void choosePicture();
@@ -53,6 +57,7 @@ class KeepActions : public QObject {
 
   Sim& sim_;
   MainWindow& window_;
+  DiscardQuestion discard_;
   PlotWindow* plotWindow_ = nullptr;
   QAction *savePicture_, *copyPicture_, *startAnew_, *saveSetup_, *openSetup_, *plot_;
 };

@@ -14,6 +14,7 @@
 #include "qt/control_binding.h"
 #include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
+#include "qt/remembered.h"
 #include "qt/shortcuts.h"
 #include "qt/timer_binding.h"
 #include "qt/window_layout.h"
@@ -57,13 +58,10 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
 
   help_ = new HelpOverlay(*this);
   shortcuts_ = new Shortcuts(*this, *controls_);
-  shortcuts_->addStandard(sim_.form);
-  shortcuts_->addAction(QStringLiteral("F11"), QStringLiteral("full screen, or back"),
-                        [this] { toggleFullScreen(); });
-  shortcuts_->addAction(QStringLiteral("F1"), QStringLiteral("this help, or close it"),
-                        [this] { help_->toggle(shortcuts_->entries()); });
-  shortcuts_->addAction(QStringLiteral("Escape"), QStringLiteral("close this help"),
-                        [this] { help_->hide(); });
+  shortcuts_->bindClicks(sim_.form);
+  shortcuts_->bind(KeyAction::FullScreen, *this, [this] { toggleFullScreen(); });
+  shortcuts_->bind(KeyAction::Help, *this, [this] { help_->toggle(shortcuts_->entries()); });
+  shortcuts_->bind(KeyAction::CloseHelp, *this, [this] { help_->hide(); });
   holdToMaximum();
 }
 
@@ -74,10 +72,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::open() {
+  const bool kept = restorePlace(WindowPlace::Main, *this);
+  if (kept && (isFullScreen() || isMaximized())) {
+    show();
+    return;
+  }
   const QSize design(kDesignWidthTwips / kTwips, kDesignHeightTwips / kTwips);
-  resize(design);
-  // The title bar and the frame come on top of the client area.
-  const QSize framed = design + QSize(16, 40);
+  if (!kept) resize(design);
+  // The title bar and the frame come on top of the client area (a kept place has them in).
+  const QSize framed = kept ? size() : design + QSize(16, 40);
   const QScreen* s = screen();
   const QSize room = s ? s->availableGeometry().size() : framed;
   if (room.width() < framed.width() || room.height() < framed.height()) {
@@ -207,6 +210,11 @@ bool MainWindow::holdToMaximum() {
   if (width() <= most && height() <= most) return false;
   resize(std::min(width(), most), std::min(height(), most));
   return true;
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  rememberPlace(WindowPlace::Main, *this);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

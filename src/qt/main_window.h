@@ -30,7 +30,8 @@ class MainWindow : public QWidget {
   Shortcuts& shortcuts() { return *shortcuts_; }
   HelpOverlay& help() { return *help_; }
 
-  // Shows the window at its design size, or maximised where the screen has less room.
+  // Shows the window where it was last time (fitted to the screen), else at its design size, or
+  // maximised where the screen has less room.
   void open();
   void toggleFullScreen();
 
@@ -47,6 +48,7 @@ class MainWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void hideEvent(QHideEvent* event) override;  // keeps where the window was
 
  private:
   void afterTimer();

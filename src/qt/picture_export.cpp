@@ -1,12 +1,15 @@
 #include "qt/picture_export.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QStandardPaths>
 #include <cmath>
 
 #include "platform/surface.h"
+#include "qt/whole_file.h"
 
 namespace sw4 {
 
@@ -32,8 +35,19 @@ QString picturesFolder() {
   return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
-bool savePicture(const QImage& picture, const QString& path) {
-  return !picture.isNull() && picture.save(path, "PNG");
+bool savePicture(const QImage& picture, const QString& path, QString& why) {
+  if (picture.isNull()) {
+    why = QStringLiteral("cannot be written: the drawing is empty");
+    return false;
+  }
+  QBuffer png;
+  png.open(QIODevice::WriteOnly);
+  // The format named: nothing is guessed from the name or from what is there.
+  if (!QImageWriter(&png, "PNG").write(picture)) {
+    why = QStringLiteral("cannot be written: the picture cannot be made");
+    return false;
+  }
+  return writeWhole(path, png.data(), why);
 }
 
 void copyPicture(const QImage& picture) {

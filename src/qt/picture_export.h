@@ -14,7 +14,8 @@ QImage drawingPicture(const Surface& surface, qreal devicePixelRatio = 1.0);
 QString defaultPictureName(const QDateTime& when);
 // Where a picture is saved unless the user chooses otherwise: the pictures folder, or home.
 QString picturesFolder();
-bool savePicture(const QImage& picture, const QString& path);
+// Saves the picture as PNG, whole or not at all (writeWhole); `why` says why not.
+bool savePicture(const QImage& picture, const QString& path, QString& why);
 void copyPicture(const QImage& picture);
 
 }  // namespace sw4

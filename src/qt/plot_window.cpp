@@ -2,22 +2,28 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QFile>
-#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "galaxy/galaxy.h"
 #include "model/sim.h"
+#include "observation/watched_orbit.h"
+#include "qt/key_table.h"
+#include "qt/plain_message.h"
+#include "qt/remembered.h"
+#include "qt/whole_file.h"
 
 namespace sw4 {
 
@@ -48,32 +54,62 @@ QValueAxis* valueAxis(const QString& title) {
   return a;
 }
 
-// The range of a value over the log, padded so the curve does not touch the frame.
+// The range of a value over the log, padded so the curve does not touch the frame. A value that
+// changes by less than a part in 10^4 of its size shows as the flat line it is, not as its
+// rounding magnified.
 void fitAxis(QValueAxis& axis, double lo, double hi) {
   if (!(lo <= hi)) lo = hi = 0;
-  const double pad = hi > lo ? (hi - lo) * 0.05 : std::max(std::fabs(hi) * 0.05, 1.0);
+  const double size = std::max(std::fabs(lo), std::fabs(hi));
+  const double pad = hi - lo > size * 1e-4 ? (hi - lo) * 0.05 : std::max(size * 0.05, 1.0);
   axis.setRange(lo - pad, hi + pad);
 }
 
-// One value of the samples, thinned to at most kShownPoints points.
+// What the orbit panel says, beside the numbers.
+const char* const kConservedHelp =
+    "About the sun (body 0), for the exponent in TXg(2); a, e and the period for the "
+    "exponent 2 and a closed orbit only. While the sun is fixed and is the only pull on the "
+    "body, its angular momentum holds from tick to tick and its energy wobbles within each "
+    "orbit without drifting; the other bodies' pulls, contacts, borders and edits change both. "
+    "A pull does not depend on the pulled body's own gravity, so two bodies of unequal gravity "
+    "pull each other unequally: the system as a whole keeps no total energy or momentum, and "
+    "none is shown.";
+
+const char* const kOrbitCaptions[PlotWindow::kOrbitNumbers] = {
+    "Distance (twips)",        "Speed (twips a tick)",
+    "Energy (twips²/tick²)",   "Angular momentum (twips²/tick)",
+    "Semi-major axis (twips)", "Eccentricity",
+    "Period (ticks)",
+};
+
+// A number of the orbit in the panel and the CSV: the driver's word where it is not defined.
+QString orbitText(double v, int digits) {
+  return std::isfinite(v) ? QString::number(v, 'g', digits) : QStringLiteral("undefined");
+}
+
+// One value of the samples, thinned to at most kShownPoints points; samples where the value is
+// not a finite number are left out.
 template <class Value>
 QList<QPointF> thinned(const WatchLog& log, Value value) {
   QList<QPointF> points;
   const std::size_t n = log.size();
   if (n <= kShownPoints) {
     points.reserve(static_cast<qsizetype>(n));
-    for (std::size_t i = 0; i < n; ++i) points.append(QPointF(log[i].tick, value(log[i])));
+    for (std::size_t i = 0; i < n; ++i)
+      if (std::isfinite(value(log[i]))) points.append(QPointF(log[i].tick, value(log[i])));
     return points;
   }
   const std::size_t buckets = kShownPoints / 2;
   points.reserve(static_cast<qsizetype>(kShownPoints));
   for (std::size_t b = 0; b < buckets; ++b) {
     const std::size_t from = b * n / buckets, to = (b + 1) * n / buckets;
-    std::size_t lo = from, hi = from;
+    std::size_t lo = to, hi = to;
     for (std::size_t i = from; i < to; ++i) {
-      if (value(log[i]) < value(log[lo])) lo = i;
-      if (value(log[i]) > value(log[hi])) hi = i;
+      const double v = value(log[i]);
+      if (!std::isfinite(v)) continue;
+      if (lo == to || v < value(log[lo])) lo = i;
+      if (hi == to || v > value(log[hi])) hi = i;
     }
+    if (lo == to) continue;
     const std::size_t first = std::min(lo, hi), second = std::max(lo, hi);
     points.append(QPointF(log[first].tick, value(log[first])));
     if (second != first) points.append(QPointF(log[second].tick, value(log[second])));
@@ -81,11 +117,28 @@ QList<QPointF> thinned(const WatchLog& log, Value value) {
   return points;
 }
 
+// The smallest and largest finite value of the samples; false when there is none.
+template <class Value>
+bool finiteRange(const WatchLog& log, Value value, double& lo, double& hi) {
+  bool any = false;
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    const double v = value(log[i]);
+    if (!std::isfinite(v)) continue;
+    lo = any ? std::min(lo, v) : v;
+    hi = any ? std::max(hi, v) : v;
+    any = true;
+  }
+  return any;
+}
+
 }  // namespace
 
 PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window), sim_(sim) {
   setWindowTitle(tr("SW4: watched body"));
-  resize(760, 720);
+  if (!restorePlace(WindowPlace::Plot, *this)) resize(980, 760);
+  bindKeys(keyRow(KeyAction::ClosePlot), *this, *this, [this] { close(); });
+  askFile = [this](const FileQuestion& q) { return askForFile(this, q); };
+  warn = [this](const QString& title, const QString& text) { warnPlainly(this, title, text); };
 
   distance_ = lineSeries(tr("distance from the sun"), QColor(110, 190, 255), Qt::SolidLine);
   aphelion_ = lineSeries(tr("aphelion record"), QColor(255, 191, 128), Qt::DashLine);
@@ -108,6 +161,46 @@ PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window),
   }
   watchView_ = new QChartView(watch);
   watchView_->setRenderHint(QPainter::Antialiasing);
+
+  energy_ = lineSeries(tr("energy"), QColor(255, 200, 90), Qt::SolidLine);
+  angularMomentum_ = lineSeries(tr("angular momentum"), QColor(140, 220, 200), Qt::SolidLine);
+  auto* orbit = new QChart;
+  orbit->setTheme(QChart::ChartThemeDark);
+  orbit->setTitle(tr("Orbit about the sun"));
+  orbit->addSeries(energy_);
+  orbit->addSeries(angularMomentum_);
+  orbitTickAxis_ = valueAxis(tr("tick"));
+  orbitTickAxis_->setLabelFormat("%d");
+  energyAxis_ = valueAxis(tr("energy (twips²/tick²)"));
+  momentumAxis_ = valueAxis(tr("angular momentum (twips²/tick)"));
+  orbit->addAxis(orbitTickAxis_, Qt::AlignBottom);
+  orbit->addAxis(energyAxis_, Qt::AlignLeft);
+  orbit->addAxis(momentumAxis_, Qt::AlignRight);
+  for (QLineSeries* s : {energy_, angularMomentum_}) {
+    s->attachAxis(orbitTickAxis_);
+    s->attachAxis(s == energy_ ? energyAxis_ : momentumAxis_);
+  }
+  orbitView_ = new QChartView(orbit);
+  orbitView_->setRenderHint(QPainter::Antialiasing);
+
+  tabs_ = new QTabWidget;
+  tabs_->addTab(watchView_, tr("Distance and speed"));
+  tabs_->addTab(orbitView_, tr("Energy and angular momentum"));
+
+  auto* numbers = new QGroupBox(tr("Orbit now"));
+  auto* form = new QFormLayout(numbers);
+  for (int i = 0; i < kOrbitNumbers; ++i) {
+    orbitNumbers_[i] = new QLabel;
+    orbitNumbers_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(tr(kOrbitCaptions[i]), orbitNumbers_[i]);
+  }
+  auto* help = new QLabel(tr(kConservedHelp));
+  help->setWordWrap(true);
+  form->addRow(help);
+  numbers->setFixedWidth(300);
+  auto* top = new QHBoxLayout;
+  top->addWidget(tabs_, 1);
+  top->addWidget(numbers);
 
   bodies_ = new QScatterSeries;
   bodies_->setName(tr("bodies"));
@@ -145,7 +238,7 @@ PlotWindow::PlotWindow(Sim& sim, QWidget* parent) : QWidget(parent, Qt::Window),
   bar->addWidget(title_, 1);
   bar->addWidget(exportButton);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(watchView_, 1);
+  layout->addLayout(top, 1);
   layout->addWidget(curveView_, 1);
   layout->addLayout(bar);
 
@@ -160,7 +253,7 @@ PlotWindow::~PlotWindow() {
 void PlotWindow::listen(bool on) {
   if (on && !tickDone_) {
     tickDone_ = sim_.tickDone.add([this] {
-      log_.record(sim_.world);
+      log_.record(sim_.world, watchedOrbit(sim_));
       ++ticksSeen_;
     });
     newRunDone_ = sim_.newRunDone.add([this] { log_.clear(); });
@@ -182,6 +275,7 @@ void PlotWindow::showEvent(QShowEvent* event) {
 void PlotWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   listen(false);
+  rememberPlace(WindowPlace::Plot, *this);
 }
 
 void PlotWindow::redraw() {
@@ -191,6 +285,22 @@ void PlotWindow::redraw() {
   if (curveView_->isVisibleTo(this) != curveShown) curveView_->setVisible(curveShown);
   if (log_.version() != drawnVersion_) redrawWatch();
   if (curveShown && (appears || ticksSeen_ != curveDrawnAt_)) redrawCurve();
+  redrawOrbitNumbers();
+}
+
+void PlotWindow::redrawOrbitNumbers() {
+  const OrbitNumbers o = watchedOrbit(sim_);
+  const std::optional<double> OrbitNumbers::*shown[kOrbitNumbers] = {
+      &OrbitNumbers::distance,        &OrbitNumbers::speed,         &OrbitNumbers::energy,
+      &OrbitNumbers::angularMomentum, &OrbitNumbers::semiMajorAxis, &OrbitNumbers::eccentricity,
+      &OrbitNumbers::period};
+  for (int i = 0; i < kOrbitNumbers; ++i)
+    orbitNumbers_[i]->setText(
+        orbitText((o.*shown[i]).value_or(std::numeric_limits<double>::quiet_NaN()), 8));
+}
+
+QString PlotWindow::orbitNumber(int i) const {
+  return orbitNumbers_.at(static_cast<std::size_t>(i))->text();
 }
 
 void PlotWindow::redrawWatch() {
@@ -203,7 +313,14 @@ void PlotWindow::redrawWatch() {
   aphelion_->replace(thinned(log_, [](const WatchSample& s) { return s.aphelion; }));
   perihelion_->replace(thinned(log_, [](const WatchSample& s) { return s.perihelion; }));
   speed_->replace(thinned(log_, [](const WatchSample& s) { return s.speed; }));
+  const auto energy = [](const WatchSample& s) { return s.energy; };
+  const auto momentum = [](const WatchSample& s) { return s.angularMomentum; };
+  energy_->replace(thinned(log_, energy));
+  angularMomentum_->replace(thinned(log_, momentum));
   if (log_.size() == 0) return;
+  double lo = 0, hi = 0;
+  if (finiteRange(log_, energy, lo, hi)) fitAxis(*energyAxis_, lo, hi);
+  if (finiteRange(log_, momentum, lo, hi)) fitAxis(*momentumAxis_, lo, hi);
   double dLo = log_[0].distance, dHi = dLo, vLo = log_[0].speed, vHi = vLo;
   for (std::size_t i = 0; i < log_.size(); ++i) {
     const WatchSample& s = log_[i];
@@ -213,6 +330,7 @@ void PlotWindow::redrawWatch() {
     vHi = std::max(vHi, s.speed);
   }
   tickAxis_->setRange(log_[0].tick, std::max(log_[log_.size() - 1].tick, log_[0].tick + 1));
+  orbitTickAxis_->setRange(tickAxis_->min(), tickAxis_->max());
   fitAxis(*distanceAxis_, dLo, dHi);
   fitAxis(*speedAxis_, vLo, vHi);
 }
@@ -249,32 +367,32 @@ void PlotWindow::redrawCurve() {
 }
 
 QString PlotWindow::csv() const {
-  QString s = QStringLiteral("tick,distance,speed,aphelion,perihelion\n");
+  QString s = QStringLiteral("tick,distance,speed,aphelion,perihelion,energy,angular_momentum\n");
   for (std::size_t i = 0; i < log_.size(); ++i) {
     const WatchSample& w = log_[i];
     s += QString::number(w.tick) + ',' + QString::number(w.distance, 'g', 17) + ',' +
          QString::number(w.speed, 'g', 17) + ',' + QString::number(w.aphelion, 'g', 17) + ',' +
-         QString::number(w.perihelion, 'g', 17) + '\n';
+         QString::number(w.perihelion, 'g', 17) + ',' + orbitText(w.energy, 17) + ',' +
+         orbitText(w.angularMomentum, 17) + '\n';
   }
   return s;
 }
 
-bool PlotWindow::exportCsv(const QString& path) const {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const QByteArray bytes = csv().toUtf8();
-  return file.write(bytes) == bytes.size() && file.flush();
+bool PlotWindow::exportCsv(const QString& path, QString& why) const {
+  return writeWhole(path, csv().toUtf8(), why);
 }
 
 void PlotWindow::chooseCsvFile() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString folder = lastFolder(
+      FileKind::Csv, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   const QString name = QStringLiteral("sw4-body-%1.csv").arg(log_.body() < 0 ? 0 : log_.body());
-  const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"),
-                                                    folder.isEmpty() ? name : folder + '/' + name,
-                                                    tr("CSV files (*.csv);;All files (*)"));
+  const QString path = askFile({FileQuestion::Mode::Save, tr("Export CSV"),
+                                folder.isEmpty() ? name : folder + '/' + name,
+                                tr("CSV files (*.csv);;All files (*)")});
   if (path.isEmpty()) return;
-  if (!exportCsv(path))
-    QMessageBox::warning(this, tr("Export CSV"), tr("Cannot write %1.").arg(path));
+  rememberFolder(FileKind::Csv, path);
+  QString why;
+  if (!exportCsv(path, why)) warn(tr("Export CSV"), notSaved(tr("The CSV file"), path, why));
 }
 
 }  // namespace sw4

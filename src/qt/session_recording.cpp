@@ -1,16 +1,16 @@
 #include "qt/session_recording.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QMessageBox>
-#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 
 #include "model/sim.h"
 #include "program/program.h"
+#include "qt/file_dialog.h"
 #include "qt/main_window.h"
+#include "qt/remembered.h"
+#include "qt/shortcuts.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
@@ -18,11 +18,14 @@ namespace sw4 {
 
 SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
     : sim_(sim), window_(window), pulse_(new QTimer(this)) {
-  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &window_);
-  connect(shortcut, &QShortcut::activated, this, [this] { toggle(); });
+  window_.shortcuts().bind(KeyAction::Record, *this, [this] { toggle(); });
   askForFile_ = [this] {
-    return QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to"), QString(),
-                                        QStringLiteral("sw4-script (*.sw4)"));
+    const QString path =
+        askForFile(&window_, {FileQuestion::Mode::Save, QStringLiteral("Record to"),
+                              lastFolder(FileKind::Recording, QString()),
+                              QStringLiteral("sw4-script (*.sw4)")});
+    rememberFolder(FileKind::Recording, path);
+    return path;
   };
   newRunDone_ = sim_.newRunDone.add([this] {
     if (!startAfterNew_) return;
@@ -40,7 +43,9 @@ SessionRecording::~SessionRecording() {
   stop();
 }
 
-bool SessionRecording::recording() const { return recorder_ && recorder_->recording(); }
+bool SessionRecording::recording() const {
+  return recorder_ && recorder_->recording();
+}
 
 bool SessionRecording::start(const QString& path) {
   if (!open(path)) return false;
@@ -91,6 +96,7 @@ void SessionRecording::toggle() {
     recorder_->finishAfterTick();
     return;
   }
+  if (mayDiscard_ && !mayDiscard_()) return;
   const QString path = askForFile_();
   if (path.isEmpty() || !open(path)) return;
   // A new run from the start-up state; New waits for a running tick to end, and so does the

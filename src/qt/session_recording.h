@@ -37,6 +37,8 @@ class SessionRecording : public QObject {
   bool recording() const;
   // How Ctrl+R asks for the file (a file dialog unless replaced); an empty answer records nothing.
   void setFileQuestion(std::function<QString()> ask) { askForFile_ = std::move(ask); }
+  // What Ctrl+R asks before it throws the run away for a new one; false keeps the run.
+  void setDiscardQuestion(std::function<bool()> ask) { mayDiscard_ = std::move(ask); }
 
  private:
   bool open(const QString& path);
@@ -54,6 +56,7 @@ class SessionRecording : public QObject {
   QTimer* pulse_;
   QElapsedTimer since_;
   std::function<QString()> askForFile_;
+  std::function<bool()> mayDiscard_;
   bool startAfterNew_ = false;
   int newRunDone_ = 0;
 };

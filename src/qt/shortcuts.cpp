@@ -1,6 +1,7 @@
 #include "qt/shortcuts.h"
 
-#include <QShortcut>
+#include <QAction>
+#include <QKeySequence>
 #include <QWidget>
 
 #include "model/fs4.h"
@@ -8,49 +9,50 @@
 
 namespace sw4 {
 
-namespace {
-
-struct ClickKey {
-  const char* keys;
-  const char* what;
-  ControlId control;
-};
-
-constexpr ClickKey kClickKeys[] = {
-    {"Ctrl+Return|Ctrl+Enter", "\"Go\"", ControlId::Command2},
-    {"Pause|Ctrl+P", "\"Pause\": pause, or run on", ControlId::Command5},
-    {"Ctrl+L", "\"Clear\"", ControlId::Command4},
-    {"Ctrl+Q", "Quit, as \"X\"", ControlId::Command1},
-};
-
-}  // namespace
-
 Shortcuts::Shortcuts(QWidget& window, ControlBinding& binding)
-    : QObject(&window), window_(window), binding_(binding) {}
+    : QObject(&window), window_(window), binding_(binding), bound_(keyTable().size()) {}
 
-void Shortcuts::addStandard(FormControls& form) {
-  for (const ClickKey& k : kClickKeys) addClick(k.keys, k.what, form.control(k.control));
-}
-
-void Shortcuts::addClick(const QString& keys, const QString& what, Control& c) {
-  bind(keys, what, [this, &c] {
-    const QWidget* w = binding_.widgetOf(c);
-    if (w && w->isVisibleTo(&window_) && w->isEnabled()) binding_.userEvent(c, Event::Click);
-  });
-}
-
-void Shortcuts::addAction(const QString& keys, const QString& what, std::function<void()> run) {
-  bind(keys, what, std::move(run));
-}
-
-void Shortcuts::bind(const QString& keys, const QString& what, std::function<void()> run) {
-  const QStringList each = keys.split('|');
-  entries_.push_back({each.join(QStringLiteral(" or ")), what});
-  for (const QString& k : each) {
-    auto* s = new QShortcut(QKeySequence(k), &window_);
-    s->setContext(Qt::WindowShortcut);
-    connect(s, &QShortcut::activated, this, run);
+void Shortcuts::bindClicks(FormControls& form) {
+  for (const KeyRow& row : keyTable()) {
+    if (row.place != KeyPlace::Click) continue;
+    Control& c = form.control(row.control);
+    bindKeys(row, window_, *this, [this, &c] {
+      const QWidget* w = binding_.widgetOf(c);
+      if (w && w->isVisibleTo(&window_) && w->isEnabled()) binding_.userEvent(c, Event::Click);
+    });
+    bound_[static_cast<std::size_t>(row.action)] = true;
   }
+}
+
+void Shortcuts::bind(KeyAction action, QObject& owner, std::function<void()> run) {
+  bindKeys(keyRow(action), window_, owner, std::move(run));
+  bound_[static_cast<std::size_t>(action)] = true;
+}
+
+QAction* Shortcuts::bindMenu(KeyAction action, QObject& owner, std::function<void()> run) {
+  const KeyRow& row = keyRow(action);
+  if (row.menuGroup && !window_.actions().isEmpty()) {
+    auto* separator = new QAction(&window_);
+    separator->setSeparator(true);
+    window_.addAction(separator);
+  }
+  auto* a = new QAction(QString::fromUtf8(row.menu), &window_);
+  a->setShortcuts(QKeySequence::listFromString(keySequences(row).join(QStringLiteral("; "))));
+  a->setShortcutContext(Qt::WindowShortcut);
+  connect(a, &QAction::triggered, &owner, [run = std::move(run)] { run(); });
+  window_.addAction(a);
+  bound_[static_cast<std::size_t>(action)] = true;
+  return a;
+}
+
+std::vector<Shortcuts::Entry> Shortcuts::entries() const {
+  std::vector<Entry> list;
+  for (const KeyRow& row : keyTable()) {
+    const bool here = row.place != KeyPlace::Plot && row.place != KeyPlace::Widget;
+    if (!here || bound_[static_cast<std::size_t>(row.action)])
+      list.push_back({shownKeys(row), QString::fromUtf8(row.help)});
+  }
+  return list;
 }
 
 }  // namespace sw4

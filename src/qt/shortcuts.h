@@ -1,46 +1,44 @@
 #pragma once
-#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <vector>
 
+#include "qt/key_table.h"
+
+class QAction;
 class QWidget;
 
 namespace sw4 {
 
-class Control;
 class ControlBinding;
 class FormControls;
 
-// The window's keyboard shortcuts, each either the click of a control (run exactly as a click,
-// and only while the control shows and is enabled) or something the window itself does. The
-// standard ones are a table in shortcuts.cpp; more can be added beside them.
+// The main window's keys, bound from the key table: the click keys as the table gives them, the
+// others with the code of their action from where it lives. The help lists what is bound.
 class Shortcuts : public QObject {
  public:
   struct Entry {
-    QString keys;  // as shown to the user, e.g. "Ctrl+L"
+    QString keys;  // as shown to the user, e.g. "Pause or Ctrl+P"
     QString what;
   };
 
   Shortcuts(QWidget& window, ControlBinding& binding);
 
-  // The table: the keys that click the run controls.
-  void addStandard(FormControls& form);
-  // keys: one or more key sequences separated by "|", e.g. "Pause|Ctrl+P".
-  void addClick(const QString& keys, const QString& what, Control& c);
-  void addAction(const QString& keys, const QString& what, std::function<void()> run);
-  // Lists keys bound elsewhere, for the help.
-  void describe(const QString& keys, const QString& what) { entries_.push_back({keys, what}); }
+  // The click keys, each run exactly as a click, and only while its control shows and is enabled.
+  void bindClicks(FormControls& form);
+  // A Window row, running `run` while `owner` lives.
+  void bind(KeyAction action, QObject& owner, std::function<void()> run);
+  // A Menu row: an action of the window, which the drawing's context menu shows.
+  QAction* bindMenu(KeyAction action, QObject& owner, std::function<void()> run);
 
-  const std::vector<Entry>& entries() const { return entries_; }
+  // In the table's order: the rows bound here, and those bound elsewhere or by the widgets.
+  std::vector<Entry> entries() const;
 
  private:
-  void bind(const QString& keys, const QString& what, std::function<void()> run);
-
   QWidget& window_;
   ControlBinding& binding_;
-  std::vector<Entry> entries_;
+  std::vector<bool> bound_;
 };
 
 }  // namespace sw4

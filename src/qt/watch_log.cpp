@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace sw4 {
 
@@ -14,10 +15,17 @@ double speedOf(const World& w, int i) {
 
 }  // namespace
 
-void WatchLog::record(const World& w) {
+void WatchLog::record(const World& w, const OrbitNumbers& orbit) {
   const int n = w.InspectedPlanet;
   if (!isBody(n)) return;
-  const WatchSample s{w.TickCount, w.PlanetDistance, speedOf(w, n), w.Aphelion, w.Perihelion};
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  const WatchSample s{w.TickCount,
+                      w.PlanetDistance,
+                      speedOf(w, n),
+                      w.Aphelion,
+                      w.Perihelion,
+                      orbit.energy.value_or(kNone),
+                      orbit.angularMomentum.value_or(kNone)};
   if (!std::isfinite(s.distance) || !std::isfinite(s.speed)) return;
   if (n != body_ || (size_ > 0 && s.tick != (*this)[size_ - 1].tick + 1)) {
     clear();

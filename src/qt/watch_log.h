@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "model/world.h"
+#include "observation/orbit_numbers.h"
 
 namespace sw4 {
 
-// The watched body at the end of one tick.
+// The watched body at the end of one tick; energy and angular momentum about the sun are NaN
+// where they are not defined.
 struct WatchSample {
   std::int32_t tick = 0;
   double distance = 0, speed = 0, aphelion = 0, perihelion = 0;
+  double energy = 0, angularMomentum = 0;
 };
 
 // The watched body's course over the last ticks, for the plot. It starts anew when the watched
@@ -20,8 +23,9 @@ class WatchLog {
  public:
   static constexpr std::size_t kCapacity = 10000;
 
-  // This tick's values; nothing when the watched number names no body.
-  void record(const World& w);
+  // This tick's values, with the body's orbit about the sun; nothing when the watched number
+  // names no body.
+  void record(const World& w, const OrbitNumbers& orbit = {});
   void clear();
 
   std::size_t size() const { return size_; }

@@ -75,7 +75,7 @@ std::function<void()> expectCommand(ScriptEngine& e, LineCursor& c) {
     throw ScriptError("expect needs ITEM=VALUE");
   const std::string name(rest.substr(0, eq));
   const std::string wanted(rest.substr(eq + 1));
-  const Item item = resolveItem(e.sim(), name, e.hashVersion(), &e.timeline());
+  const Item item = e.item(name);
   return [&e, item, name, wanted] {
     const std::string got = item.read();
     if (got != wanted) throw ScriptError("expected " + name + "=" + wanted + ", got " + got, 3);
@@ -112,7 +112,8 @@ std::function<void()> advanceCommand(ScriptEngine& e, LineCursor& c) {
   return [&e, ms] { e.advance(ms); };
 }
 
-std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, bool nested) {
+std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, std::int64_t lineNo,
+                                    bool nested) {
   if (nested) throw ScriptError("during cannot hold another during");
   const auto body =
       static_cast<int>(parseInteger(need(c, "during", "a body"), 0, kMaxBody, "during body"));
@@ -124,7 +125,7 @@ std::function<void()> duringCommand(ScriptEngine& e, LineCursor& c, int lineNo, 
 
 std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
   const std::string_view token = need(c, "set", "an item");
-  const Item item = resolveItem(e.sim(), token, e.hashVersion(), &e.timeline());
+  const Item item = e.item(token);
   const std::string_view value = need(c, "set", "a value");
   noMore(c, "set");
   if (!item.prepareSet) throw ScriptError(quoted(token) + " is read-only");
@@ -138,7 +139,7 @@ std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
 std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
   std::vector<std::pair<std::string, Item>> items;
   for (std::string_view w = c.word(); !w.empty(); w = c.word())
-    items.emplace_back(std::string(w), resolveItem(e.sim(), w, e.hashVersion(), &e.timeline()));
+    items.emplace_back(std::string(w), e.item(w));
   if (items.empty()) throw ScriptError("print needs an item");
   return [&e, items] {
     for (const auto& [name, item] : items) e.out() << name << '=' << item.read() << '\n';
@@ -146,16 +147,19 @@ std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
 }
 
 std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
-  const std::string path(c.restTrimmed());
-  if (path.empty()) throw ScriptError("png needs a file name");
-  if (path.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  const std::string_view named = c.restTrimmed();
+  if (named.empty()) throw ScriptError("png needs a file name");
+  if (named.find('\0') != std::string::npos) throw ScriptError("png: a file name cannot hold NUL");
+  const std::string path = e.output().resolve(named);
   return [&e, path] {
     if (e.sim().surface.widthPixels() == 0 || e.sim().surface.heightPixels() == 0)
       throw ScriptError("png: the drawing area is empty");
+    e.output().checkWritable(path);
     errno = 0;
     if (!writePng(path, e.sim().surface))
       throw ScriptError("png: cannot write " + quoted(path) + ": " +
                         (errno != 0 ? std::strerror(errno) : "the write failed"));
+    e.output().wrote(path);
   };
 }
 
@@ -170,7 +174,7 @@ std::function<void()> rewindCommand(ScriptEngine& e, LineCursor& c, bool nested)
 
 }  // namespace
 
-std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, int lineNo,
+std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, std::int64_t lineNo,
                                    bool nested) {
   LineCursor c(line);
   const std::string_view command = c.word();

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -11,7 +12,7 @@ class ScriptEngine;
 // its line: ScriptError for an unknown command, control, property or item, a malformed or
 // out-of-range number, a missing or extra argument. `nested` is set for the command of a
 // `during`, which may not be another `during`.
-std::function<void()> parseCommand(ScriptEngine& engine, std::string_view line, int lineNo,
+std::function<void()> parseCommand(ScriptEngine& engine, std::string_view line, std::int64_t lineNo,
                                    bool nested);
 
 }  // namespace sw4

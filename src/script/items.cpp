@@ -5,13 +5,13 @@
 #include <string>
 
 #include "model/world_variables.h"
+#include "observation/watched_orbit.h"
 #include "platform/control.h"
 #include "recording/world_hash.h"
 #include "script/control_items.h"
 #include "script/script_error.h"
 #include "script/script_numbers.h"
 #include "script/world_items.h"
-#include "timeline/timeline.h"
 
 namespace sw4 {
 
@@ -32,6 +32,41 @@ Item readOnly(std::function<std::string()> read) {
   return Item{std::move(read), {}};
 }
 
+// The watched body's orbit about the sun, a number each; a number that is not defined prints as
+// the word.
+constexpr std::string_view kUndefined = "undefined";
+struct OrbitItem {
+  std::string_view name;
+  std::optional<double> OrbitNumbers::*number;
+};
+constexpr OrbitItem kOrbitItems[] = {
+    {"OrbitDistance", &OrbitNumbers::distance},
+    {"OrbitSpeed", &OrbitNumbers::speed},
+    {"OrbitEnergy", &OrbitNumbers::energy},
+    {"OrbitAngularMomentum", &OrbitNumbers::angularMomentum},
+    {"OrbitSemiMajorAxis", &OrbitNumbers::semiMajorAxis},
+    {"OrbitEccentricity", &OrbitNumbers::eccentricity},
+    {"OrbitPeriod", &OrbitNumbers::period},
+};
+
+std::optional<Item> orbitItem(Sim& sim, std::string_view name) {
+  for (const OrbitItem& o : kOrbitItems) {
+    if (o.name != name) continue;
+    return readOnly([&sim, number = o.number] {
+      const std::optional<double> v = watchedOrbit(sim).*number;
+      return v ? formatDouble(*v) : std::string(kUndefined);
+    });
+  }
+  return std::nullopt;
+}
+
+// Bodies 1 to TotalPlanets that are switched on.
+int bodiesOn(const World& w) {
+  int n = 0;
+  for (int i = 1; i <= w.TotalPlanets && i <= kMaxBody; ++i) n += w.PlanetOff[i] == 0;
+  return n;
+}
+
 Item pixelItem(Sim& sim, std::string_view args) {
   const auto comma = args.find(',');
   if (comma == std::string_view::npos) throw ScriptError("Pixel needs x,y");
@@ -44,7 +79,7 @@ Item pixelItem(Sim& sim, std::string_view args) {
 
 }  // namespace
 
-Item resolveItem(Sim& sim, std::string_view token, int hashVersion, const Timeline* timeline) {
+Item resolveItem(Sim& sim, std::string_view token, int hashVersion) {
   const auto dot = propertyDot(token);
   if (dot != std::string_view::npos) {
     Control& c = resolveControl(sim.form, token.substr(0, dot));
@@ -58,13 +93,14 @@ Item resolveItem(Sim& sim, std::string_view token, int hashVersion, const Timeli
     if (isBodyArray(name)) return bodyElement(sim.world, name, args);
   } else {
     if (auto item = worldScalar(sim.world, token)) return *item;
+    if (auto item = orbitItem(sim, token)) return *item;
+    if (token == "BodiesOn")
+      return readOnly([&sim] { return std::to_string(bodiesOn(sim.world)); });
     if (token == "DotCount")
       return readOnly([&sim] { return std::to_string(sim.surface.dotCount()); });
     if (token == "W") return readOnly([&sim] { return std::to_string(sim.widthTwips()); });
     if (token == "H") return readOnly([&sim] { return std::to_string(sim.heightTwips()); });
     if (token == "Faults") return readOnly([] { return std::to_string(dispatchedFaults()); });
-    if (token == "TimelineTick" && timeline)
-      return readOnly([timeline] { return std::to_string(timeline->position()); });
     if (token == "WorldHash")
       return readOnly([&sim, hashVersion] { return formatHash(worldHash(sim, hashVersion)); });
   }
@@ -85,7 +121,8 @@ std::vector<std::string> printableItemNames(const FormControls& form) {
   for (const BodyArray& a : kBodyArrays)
     for (int i = 0; i < kBodySlots; ++i)
       names.push_back(std::string(a.name) + "(" + std::to_string(i) + ")");
-  for (const char* n : {"DotCount", "W", "H"}) names.emplace_back(n);
+  for (const char* n : {"DotCount", "W", "H", "BodiesOn"}) names.emplace_back(n);
+  for (const OrbitItem& o : kOrbitItems) names.emplace_back(o.name);
   return names;
 }
 

@@ -9,18 +9,17 @@
 
 namespace sw4 {
 
-class Timeline;
-
 // Resolves an item a script names: CONTROL.Property, a world variable, a body array element
 // such as PlanetX(3), Pixel(x,y) (the surface colour at twips x, y), DotCount (pixels not of the
-// background colour), and the read-only W, H (drawing area in twips) and Faults (handler faults
-// swallowed so far), WorldHash at `hashVersion` and, given a timeline, TimelineTick (its
-// position). ScriptError when there is no such item.
-Item resolveItem(Sim& sim, std::string_view token, int hashVersion = kWorldHashVersion,
-                 const Timeline* timeline = nullptr);
+// background colour), and the read-only W, H (drawing area in twips), Faults (handler faults
+// swallowed so far), WorldHash at `hashVersion`, BodiesOn (bodies 1 to TotalPlanets switched on)
+// and the watched body's orbit (OrbitDistance, ..., OrbitPeriod). ScriptError when there is no such
+// item.
+Item resolveItem(Sim& sim, std::string_view token, int hashVersion = kWorldHashVersion);
 
 // The name of every item a script can print but Pixel and Faults: each property of each
-// control, each world variable, each body array element, DotCount, W and H.
+// control, each world variable, each body array element, DotCount, W, H, BodiesOn and the orbit
+// items.
 std::vector<std::string> printableItemNames(const FormControls& form);
 
 }  // namespace sw4

@@ -8,23 +8,26 @@
 #include "recording/recording_format.h"
 #include "recording/world_hash.h"
 #include "script/command_parser.h"
+#include "script/items.h"
 #include "script/line_cursor.h"
+#include "script/script_lines.h"
 
 namespace sw4 {
 
 ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out, Timeline::Settings history)
-    : sim_(sim), out_(out), clock_(sim.form) {
+    : sim_(sim), out_(out), clock_(sim.form), tally_(sim) {
   processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
   Timeline::Host host;
   host.replay = [this](std::string_view line) { runLine(line, 0); };
-  // The scale a later `size` keeps, and the clock.
+  // The scale a later `size` keeps, the counts and the clock.
   host.saveHost = [this](std::vector<std::int64_t>& into) {
     into.push_back(std::bit_cast<std::int64_t>(scale_));
+    tally_.save(into);
     clock_.save(into);
   };
   host.restoreHost = [this](const std::int64_t* from) {
     scale_ = std::bit_cast<double>(from[0]);
-    clock_.restore(from + 1);
+    clock_.restore(from + 1 + tally_.restore(from + 1));
   };
   timeline_ = std::make_unique<Timeline>(sim_, std::move(host), history);
 }
@@ -34,21 +37,22 @@ ScriptEngine::~ScriptEngine() {
 }
 
 std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
+  ScriptLines lines(in);
   std::string line;
-  int lineNo = 0;
+  std::int64_t lineNo = 0;
   bool cutLine = false;
-  while (!stopped() && std::getline(in, line)) {
-    // A crash leaves at most one line without its end: what it held is not known.
-    if (recording_ && in.eof()) {
-      cutLine = true;
-      break;
-    }
-    ++lineNo;
-    try {
+  try {
+    while (!stopped() && lines.next(line)) {
+      // A crash leaves at most one line without its end: what it held is not known.
+      if (recording_ && !lines.lineEnded()) {
+        cutLine = true;
+        break;
+      }
+      lineNo = lines.number();
       runLine(line, lineNo);
-    } catch (const ScriptError& e) {
-      return ScriptFailure{lineNo, e.what(), e.status};
     }
+  } catch (const ScriptError& e) {
+    return ScriptFailure{lines.number(), e.what(), e.status};
   }
   if (failure_) return failure_;
   if (lineNo == 0 && !cutLine) return ScriptFailure{0, "the script is empty: nothing ran", 4};
@@ -56,7 +60,7 @@ std::optional<ScriptFailure> ScriptEngine::run(std::istream& in) {
   return std::nullopt;
 }
 
-ScriptFailure ScriptEngine::cutShort(int lastLine, bool cutLine) const {
+ScriptFailure ScriptEngine::cutShort(std::int64_t lastLine, bool cutLine) const {
   std::string m = "recording ends at line " + std::to_string(lastLine);
   if (cutLine) m += " and part of another";
   m += " without its closing check; ";
@@ -87,7 +91,7 @@ void ScriptEngine::readHeader(std::string_view line) {
   hashVersion_ = static_cast<int>(*version);
 }
 
-void ScriptEngine::runLine(std::string_view line, int lineNo) {
+void ScriptEngine::runLine(std::string_view line, std::int64_t lineNo) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (lineNo == 1) readHeader(line);
   if (recording_ && line == kRecordingEnd) closed_ = true;
@@ -101,6 +105,13 @@ void ScriptEngine::runLine(std::string_view line, int lineNo) {
     // A fault that escaped a handler belongs to the simulation, not to the script.
   }
   afterEvent();
+}
+
+Item ScriptEngine::item(std::string_view token) const {
+  if (auto counted = tally_.item(token)) return *counted;
+  if (token == "TimelineTick")
+    return Item{[this] { return std::to_string(timeline_->position()); }, {}};
+  return resolveItem(sim_, token, hashVersion_);
 }
 
 void ScriptEngine::resize(int widthTwips, int heightTwips, double scale) {
@@ -136,7 +147,7 @@ void ScriptEngine::rewind(std::int64_t t) {
   timeline_->goTo(t);
 }
 
-void ScriptEngine::queueDuring(int body, std::function<void()> command, int lineNo) {
+void ScriptEngine::queueDuring(int body, std::function<void()> command, std::int64_t lineNo) {
   queue_.push_back(Queued{body, std::move(command), lineNo});
 }
 
@@ -161,10 +172,12 @@ void ScriptEngine::eventProcessing(int body) {
 // Called after every event the driver delivers: once a tick that reached its event processing
 // is over, the `during` commands it did not reach are dropped.
 void ScriptEngine::afterEvent() {
-  if (tickReachedEvents_ && !sim_.inTick) {
+  if (sim_.inTick) return;
+  if (tickReachedEvents_) {
     queue_.clear();
     tickReachedEvents_ = false;
   }
+  tally_.takeStart();
   if (timeline_ && !sim_.inTick) timeline_->settle();
 }
 

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "script/item.h"
+#include "script/output_place.h"
+#include "script/run_tally.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
 #include "timeline/timeline.h"
@@ -39,19 +42,26 @@ class ScriptEngine {
   ScriptEngine(const ScriptEngine&) = delete;
   ScriptEngine& operator=(const ScriptEngine&) = delete;
 
-  // Runs the whole script; the failure when a script error stopped it. After a script error
-  // inside a tick, or once the program has ended, the engine runs nothing more.
+  // Runs the whole script (read as ScriptLines reads it); the failure when a script error
+  // stopped it. After a script error inside a tick, or once the program has ended, the engine
+  // runs nothing more.
   std::optional<ScriptFailure> run(std::istream& in);
   // Runs one line as line `lineNo`; ScriptError on a mistake in it.
-  void runLine(std::string_view line, int lineNo);
+  void runLine(std::string_view line, std::int64_t lineNo);
 
   // What the commands work with.
   Sim& sim() { return sim_; }
+  // An item by name: those of resolveItem, Merges and BodiesLost, which the engine counts, and
+  // TimelineTick.
+  Item item(std::string_view token) const;
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
   Timeline& timeline() { return *timeline_; }
   // Back to position T of the session; ScriptError for a position beyond the current one.
   void rewind(std::int64_t t);
+  // Where `png` may write; below the current folder, replacing no file, unless set.
+  OutputPlace& output() { return output_; }
+  void setOutput(OutputPlace place) { output_ = std::move(place); }
   // The drawing area becomes W x H twips at `scale` device pixels a logical pixel; ScriptError
   // when the surface would be over kMaxSurfacePixels a side.
   void resize(int widthTwips, int heightTwips, double scale);
@@ -59,7 +69,7 @@ class ScriptEngine {
   static constexpr int kMaxSurfacePixels = 8192;  // keeps the surface within 256 MiB
   void advance(std::int64_t ms);
   void fire(Control& timer, std::int64_t times);
-  void queueDuring(int body, std::function<void()> command, int lineNo);
+  void queueDuring(int body, std::function<void()> command, std::int64_t lineNo);
   std::size_t queuedDuring() const { return queue_.size(); }
   // A script error is waiting to be reported, or the program has ended.
   bool stopped() const { return failure_.has_value() || sim_.ended; }
@@ -72,16 +82,17 @@ class ScriptEngine {
   struct Queued {
     int body;
     std::function<void()> command;
-    int line;
+    std::int64_t line;
   };
   void eventProcessing(int body);
   void afterEvent();
   void readHeader(std::string_view line);
-  ScriptFailure cutShort(int lastLine, bool cutLine) const;
+  ScriptFailure cutShort(std::int64_t lastLine, bool cutLine) const;
 
   Sim& sim_;
   std::ostream& out_;
   VirtualClock clock_;
+  OutputPlace output_;
   int processEvents_ = 0;
   double scale_ = 1.0;
   std::vector<Queued> queue_;
@@ -92,6 +103,7 @@ class ScriptEngine {
   bool closed_ = false;  // the recording's closing line was reached
   long checkpoints_ = 0;
   std::int32_t lastCheckpointTick_ = 0;
+  RunTally tally_;
   std::unique_ptr<Timeline> timeline_;  // last: it watches the state the members above keep
 };
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -16,7 +17,7 @@ struct ScriptError : std::runtime_error {
 // Where a run stopped on a script error: the 1-based line (0 for a failure of the whole script),
 // the message and the exit status.
 struct ScriptFailure {
-  int line = 0;
+  std::int64_t line = 0;
   std::string message;
   int status = 2;
 };

@@ -13,23 +13,10 @@ void applyStep(Sim& sim, const SetupStep& step) {
                    : sim.form.find(std::string_view(step.control).substr(0, open),
                                    std::stoi(step.control.substr(open + 1)));
   if (!c) return;
-  switch (step.action) {
-    case SetupStep::Action::Text:
-      c->setText(step.text);
-      break;
-    case SetupStep::Action::Click:
-      c->userClick();
-      break;
-    case SetupStep::Action::DblClick:
-      c->raise(Event::DblClick);
-      break;
-    case SetupStep::Action::Leave:
-      c->raise(Event::LostFocus);
-      break;
-    case SetupStep::Action::Scroll:
-      c->setValue(step.value);
-      break;
-  }
+  if (step.action == SetupStep::Action::Text)
+    c->setText(step.text);
+  else
+    c->userClick();
 }
 
 }  // namespace

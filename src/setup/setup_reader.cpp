@@ -1,8 +1,7 @@
 // Reading a setup: the whole file is checked before anything is applied.
 #include <charconv>
-#include <fstream>
-#include <iterator>
 
+#include "platform/regular_file.h"
 #include "setup/setup.h"
 
 namespace sw4 {
@@ -63,11 +62,6 @@ const Control* findControl(const FormControls& form, std::string_view token) {
   return form.find(token.substr(0, open), index);
 }
 
-// Controls whose click would leave the program or the window.
-bool outOfBounds(const Control& c) {
-  return c.name() == "Command1" || c.name() == "CDwww" || c.name() == "ImMoon";
-}
-
 struct Refused {
   std::string message;
 };
@@ -80,41 +74,24 @@ SetupStep readLine(std::string_view line, const FormControls& form) {
     step.action = SetupStep::Action::Text;
   } else if (command == "click") {
     step.action = SetupStep::Action::Click;
-  } else if (command == "dblclick") {
-    step.action = SetupStep::Action::DblClick;
-  } else if (command == "leave") {
-    step.action = SetupStep::Action::Leave;
-  } else if (command == "scroll") {
-    step.action = SetupStep::Action::Scroll;
   } else {
-    throw Refused{
-        shown(command) +
-        " cannot stand in a setup: it holds only text, click, dblclick, leave and scroll"};
+    throw Refused{shown(command) + " cannot stand in a setup: it holds only text and click lines"};
   }
   const std::string_view name = words.next();
   if (name.empty()) throw Refused{std::string(command) + " needs a control"};
   const Control* c = findControl(form, name);
   if (!c) throw Refused{"unknown control " + shown(name)};
   step.control = c->fullName();
-  switch (step.action) {
-    case SetupStep::Action::Text:
-      if (c->kind() != Kind::TextBox) throw Refused{step.control + " is not a text field"};
-      step.text = words.restAfterOneBlank();
-      return step;
-    case SetupStep::Action::Scroll: {
-      if (c->kind() != Kind::ScrollBar) throw Refused{step.control + " is not a scroll bar"};
-      const std::string_view v = words.next();
-      const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), step.value);
-      if (v.empty() || ec != std::errc() || end != v.data() + v.size() || step.value < -32768 ||
-          step.value > 32767)
-        throw Refused{"scroll needs a whole number in -32768..32767"};
-      break;
-    }
-    default:
-      if (step.action == SetupStep::Action::Click && outOfBounds(*c))
-        throw Refused{"a setup cannot click " + step.control};
-      break;
+  if (!inSetup(*c))
+    throw Refused{"a setup cannot " + std::string(command) + " " + step.control +
+                  ": it holds only the general fields, check boxes and options"};
+  if (step.action == SetupStep::Action::Text) {
+    if (c->kind() != Kind::TextBox) throw Refused{step.control + " is not a text field"};
+    step.text = words.restAfterOneBlank();
+    return step;
   }
+  if (c->kind() == Kind::TextBox)
+    throw Refused{step.control + " is a text field: a setup types into it (text)"};
   if (!words.atEnd()) throw Refused{"too many words for " + std::string(command)};
   return step;
 }
@@ -123,6 +100,7 @@ SetupStep readLine(std::string_view line, const FormControls& form) {
 
 SetupReading readSetup(std::string_view content, const FormControls& form) {
   SetupReading r;
+  if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);  // a byte-order mark
   int lineNo = 0;
   while (!content.empty()) {
     ++lineNo;
@@ -130,10 +108,14 @@ SetupReading readSetup(std::string_view content, const FormControls& form) {
     std::string_view line = content.substr(0, eol);
     content = eol == std::string_view::npos ? std::string_view{} : content.substr(eol + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    Words probe(line);
-    const std::string_view first = probe.next();
-    if (first.empty() || first.front() == '#') continue;
     try {
+      if (lineNo > kSetupMaxLines)
+        throw Refused{"a setup holds at most " + std::to_string(kSetupMaxLines) + " lines"};
+      if (line.find('\r') != std::string_view::npos)
+        throw Refused{"a CR ends a line here: lines end with LF or CR LF"};
+      Words probe(line);
+      const std::string_view first = probe.next();
+      if (first.empty() || first.front() == '#') continue;
       SetupStep step = readLine(line, form);
       step.line = lineNo;
       r.steps.push_back(std::move(step));
@@ -147,15 +129,9 @@ SetupReading readSetup(std::string_view content, const FormControls& form) {
 }
 
 SetupReading readSetupFile(const std::string& path, const FormControls& form) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {{}, SetupError{0, "cannot be read"}};
-  std::string content;
-  content.resize(kSetupMaxBytes + 1);
-  in.read(content.data(), static_cast<std::streamsize>(content.size()));
-  if (in.bad()) return {{}, SetupError{0, "cannot be read"}};
-  content.resize(static_cast<std::size_t>(in.gcount()));
-  if (content.size() > kSetupMaxBytes) return {{}, SetupError{0, "is too large for a setup"}};
-  return readSetup(content, form);
+  const FileContent file = readRegularFile(path, kSetupMaxBytes);
+  if (!file.error.empty()) return {{}, SetupError{0, file.error}};
+  return readSetup(file.content, form);
 }
 
 std::string describe(const SetupError& e, std::string_view file) {

@@ -1,22 +1,10 @@
 // Writing a setup: the lines that take a fresh start-up to the form as it stands.
-#include <algorithm>
-#include <array>
-
 #include "program/program.h"
 #include "setup/setup.h"
 
 namespace sw4 {
 
 namespace {
-
-// The inspector's fields and switches describe one body of a running system, not a setup.
-constexpr std::array<std::string_view, 6> kInspector = {"TXTOden", "TxTyp", "TXTp",
-                                                        "Chon",    "ChLim", "Opadd"};
-
-bool saved(const Control& c) {
-  if (std::find(kInspector.begin(), kInspector.end(), c.name()) != kInspector.end()) return false;
-  return c.kind() == Kind::TextBox || c.kind() == Kind::CheckBox || c.kind() == Kind::OptionButton;
-}
 
 // The seed field counts on by itself unless "Random" holds it.
 bool textKept(const Control& c, const Fs4& form) {
@@ -39,7 +27,7 @@ struct Writer {
     const auto& now = sim.form.all();
     auto& start = fresh.form.all();
     for (std::size_t i = 0; i < now.size(); ++i)
-      if (saved(now[i])) f(now[i], start[i]);
+      if (inSetup(now[i])) f(now[i], start[i]);
   }
 
   // Types every text that differs, onto the fresh program too.

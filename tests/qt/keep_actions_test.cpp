@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QChartView>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "program/program.h"
 #include "qt/control_binding.h"
@@ -16,6 +18,7 @@
 #include "qt/main_window.h"
 #include "qt/picture_export.h"
 #include "qt/plot_window.h"
+#include "qt/remembered.h"
 #include "qt/shortcuts.h"
 #include "qt_app.h"
 #include "script/items.h"
@@ -29,6 +32,10 @@ class KeepActionsTest : public ::testing::Test {
   KeepActionsTest() {
     window.resize(1024, 768);
     keep.warn = [this](const QString&, const QString& text) { warnings << text; };
+    keep.discardQuestion().ask = [this] {
+      ++asked;
+      return answer;
+    };
   }
 
   // A running system of a few bodies, some fields typed.
@@ -64,6 +71,8 @@ class KeepActionsTest : public ::testing::Test {
   MainWindow window{sim};
   KeepActions keep{sim, window};
   QStringList warnings;
+  int asked = 0;
+  DiscardQuestion::Answer answer{.discard = true};
 };
 
 TEST_F(KeepActionsTest, ABadSetupLeavesTheWindowExactlyAsItWas) {
@@ -123,6 +132,32 @@ TEST_F(KeepActionsTest, ControlNStartsAnewWhileAFieldHasTheFocus) {
   EXPECT_EQ(sim.form.Text3.text(), "72");
   EXPECT_TRUE(sim.form.Command2.visible());
   EXPECT_EQ(sim.surface.dotCount(), 0);
+}
+
+TEST_F(KeepActionsTest, NewAndOpenSetupAskBeforeTheyDiscardARunThatTicked) {
+  keep.startAnew()->trigger();
+  EXPECT_EQ(asked, 0);  // nothing to lose
+  run(5);
+  answer = {.discard = false, .dontAskAgain = true};  // Cancel: kept, and asked again next time
+  keep.startAnew()->trigger();
+  QTimer::singleShot(0, [] {  // inside a file dialog's own loop, had one opened
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      ADD_FAILURE() << "Open setup went on to its file dialog";
+      dialog->close();
+    }
+  });
+  keep.openSetup()->trigger();  // asks before its file dialog
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(sim.world.TickCount, 5);
+  answer = {.discard = true, .dontAskAgain = true};
+  keep.startAnew()->trigger();
+  EXPECT_EQ(asked, 3);
+  EXPECT_EQ(sim.world.TickCount, 0);
+  run(5);
+  keep.startAnew()->trigger();
+  EXPECT_EQ(asked, 3);
+  EXPECT_EQ(sim.world.TickCount, 0);
+  EXPECT_TRUE(discardWithoutAsking());  // kept in the settings for the next start
 }
 
 TEST_F(KeepActionsTest, HelpListsEveryKeyAndNoKeyIsBoundTwice) {

@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <cmath>
+#include <map>
+#include <set>
 
 #include "model/theme.h"
 #include "program/program.h"
@@ -17,6 +20,18 @@
 
 namespace sw4 {
 namespace {
+
+// The contrast ratio of two colours as WCAG 2 defines it: 1 (none) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double s) {
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 class KeyboardTest : public ::testing::Test {
  protected:
@@ -92,6 +107,83 @@ TEST_F(KeyboardTest, PausedTheInspectorRowComesFirst) {
   const Names row(chain.begin(), chain.begin() + 10);
   EXPECT_EQ(row, (Names{"Command5", "TXTOden", "TxTyp", "TXTp(0)", "TXTp(1)", "TXTp(2)",
                         "TXTp(3)", "TXTp(4)", "Opadd(0)", "Chon"}));
+}
+
+// Keyboard only: Tab reaches every control that shows, Space ticks each box, the arrows go round
+// each group of options and choose "Merge" and "Wrap"; again for what a ticked box showed, and
+// once more with the "Orbits" frame opened by its click.
+TEST_F(KeyboardTest, TheWholeFormByKeyboardOnly) {
+  const std::map<std::string, Control*> choice = {{"OpCollide", &sim.form.OpCollide(0)},
+                                                  {"Och", &sim.form.Och(2)}};
+  std::set<const Control*> reached;
+  const auto focused = [this] { return window.controls().controlOf(QApplication::focusWidget()); };
+  const auto walkGroup = [&](const Control& target) {
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
+      for (int k = 0; k < 4; ++k) {
+        press(key);
+        reached.insert(focused());
+      }
+    const QWidget* t = widget(target);
+    for (int k = 0; k < 8 && focused() != &target; ++k) {
+      const QWidget* f = QApplication::focusWidget();
+      press(t->y() < f->y()   ? Qt::Key_Up
+            : t->y() > f->y() ? Qt::Key_Down
+            : t->x() < f->x() ? Qt::Key_Left
+                              : Qt::Key_Right);
+    }
+  };
+  const auto walk = [&] {
+    widget(sim.form.TxTconstant)->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 300; ++i) {
+      const Control* c = focused();
+      ASSERT_NE(c, nullptr);
+      if (i > 0 && c == &sim.form.TxTconstant) return;
+      reached.insert(c);
+      for (int k = 0; k < 3 && c->kind() == Kind::CheckBox && c->value() != 1; ++k)
+        press(Qt::Key_Space);
+      if (c->kind() == Kind::OptionButton) walkGroup(*choice.at(c->name()));
+      press(Qt::Key_Tab);
+    }
+    ADD_FAILURE() << "Tab never came back to the first control";
+  };
+  walk();
+  walk();                                       // what a ticked box showed
+  EXPECT_EQ(sim.form.OpCollide(0).value(), 1);  // "Merge"
+  EXPECT_EQ(sim.form.Och(2).value(), 1);        // "Wrap"
+  window.controls().userEvent(sim.form.Frame6, Event::Click);
+  walk();
+  for (const Control& c : sim.form.all()) {
+    const QWidget* w = widget(c);
+    if (!w || !w->isVisibleTo(&window) || !w->isEnabled() || w->focusPolicy() == Qt::NoFocus)
+      continue;
+    EXPECT_TRUE(reached.count(&c)) << c.fullName() << " not reached";
+    if (c.kind() == Kind::CheckBox) EXPECT_EQ(c.value(), 1) << c.fullName();
+  }
+}
+
+// Run at several scales: each kind of control that takes the focus shows it with at least a
+// line's worth of pixels that stand out 3:1 from what was there before.
+TEST_F(KeyboardTest, EveryFocusShowsAMarkOfThreeToOne) {
+  EXPECT_NEAR(contrast(Qt::white, Qt::black), 21, 1e-9);
+  EXPECT_NEAR(contrast(QColor(29, 39, 60), QColor(24, 24, 30)), 1.18, 0.01);  // Fusion's
+  Fs4& f = sim.form;
+  f.Qui.setVisible(true);
+  const double dpr = window.devicePixelRatioF();
+  for (Control* c : {&f.TXn, &f.Command4, &f.CHgod, &f.OpCollide(2), &f.Och(7), &f.Qui}) {
+    QWidget* w = widget(*c);
+    const QRect around = w->geometry().adjusted(-2, -2, 2, 2);
+    QWidget* parent = w->parentWidget();
+    widget(f.TXt)->setFocus(Qt::TabFocusReason);
+    const QImage before = parent->grab(around).toImage();
+    w->setFocus(Qt::ShortcutFocusReason);  // by the keyboard, as Tab outside a group does
+    const QImage after = parent->grab(around).toImage();
+    ASSERT_EQ(before.size(), after.size());
+    int marked = 0;
+    for (int y = 0; y < after.height(); ++y)
+      for (int x = 0; x < after.width(); ++x)
+        marked += contrast(after.pixelColor(x, y), before.pixelColor(x, y)) >= 3;
+    EXPECT_GE(marked, 50 * dpr) << c->fullName();
+  }
 }
 
 TEST_F(KeyboardTest, EnterAndSpacePressTheFocusedButtonAndTickTheBox) {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "qt/qt_theme.h"
@@ -9,14 +11,21 @@
 namespace sw4::testing {
 
 // The one QApplication of a test process, themed as the app is; on the offscreen platform unless
-// another one was chosen. It is deleted when the tests end, inside main: deleted later, among
-// the static destructors, it would outlive Qt's own globals and crash on the way out.
+// another one was chosen. Its settings are the tests' own, never the user's: in a folder of their
+// own, empty at the start of every test. It is deleted when the tests end, inside main: deleted
+// later, among the static destructors, it would outlive Qt's own globals and crash on the way out.
 class QtEnvironment : public ::testing::Environment {
  public:
   static QApplication& app() {
     if (!app_) {
       if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
       app_ = new QApplication(argc_, argv_);
+      QCoreApplication::setOrganizationName(QStringLiteral("sw4-tests"));
+      settings_ = new QTemporaryDir;
+      for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (QSettings::Scope s : {QSettings::UserScope, QSettings::SystemScope})
+          QSettings::setPath(f, s, settings_->path());
+      ::testing::UnitTest::GetInstance()->listeners().Append(new ClearSettings);
       applyTheme(*app_);
     }
     return *app_;
@@ -24,9 +33,16 @@ class QtEnvironment : public ::testing::Environment {
   void TearDown() override {
     delete app_;
     app_ = nullptr;
+    delete settings_;
+    settings_ = nullptr;
   }
 
  private:
+  struct ClearSettings : ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { QSettings().clear(); }
+  };
+
+  static inline QTemporaryDir* settings_ = nullptr;
   static inline QApplication* app_ = nullptr;
   static inline int argc_ = 1;
   static inline char name_[] = "sw4_qt_tests";

@@ -195,5 +195,19 @@ TEST_F(SessionRecordingTest, AWriteErrorIsShownWithItsReasonAndTheRunGoesOn) {
   EXPECT_GT(sim.world.TickCount, ticks);
 }
 
+TEST_F(SessionRecordingTest, CtrlRAsksBeforeItDiscardsTheRun) {
+  int files = 0;
+  recording.setFileQuestion([&] {
+    ++files;
+    return path;
+  });
+  for (bool discard : {false, true}) {
+    recording.setDiscardQuestion([discard] { return discard; });
+    recording.toggle();
+    EXPECT_EQ(files, discard ? 1 : 0);
+    EXPECT_EQ(recording.recording(), discard);
+  }
+}
+
 }  // namespace
 }  // namespace sw4

@@ -8,7 +8,8 @@
 //   sw4-sessions --print SEED [--actions N]   the script of a session, as it runs
 //   sw4-sessions --check FILE                 a script with the checks after each line
 //
-// Exit status 0 when every session ended clean, 1 when one failed, 2 on a usage error.
+// Exit status 0 when every session ended clean, 1 when one failed, 2 on a usage error. On a
+// terminal, a line on standard error says how far the run is.
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "sessions/child_runs.h"
 #include "sessions/invariants.h"
 #include "sessions/minimiser.h"
+#include "sessions/progress_line.h"
 #include "sessions/session_runner.h"
 
 namespace {
@@ -199,25 +201,33 @@ int main(int argc, char** argv) {
   const double t0 = seconds();
   long actions = 0, ticks = 0;
   std::vector<std::uint64_t> failed;
+  ProgressLine progress(o.seeds.size());
+  std::size_t finished = 0;
+  progress.update(finished, 0);
   if (!o.fork) {
     for (std::uint64_t seed : o.seeds) {
       const Outcome r = runSession(seed, o.actions);
       actions += r.actions;
       ticks += r.ticks;
       if (r.broken) {
+        progress.clear();
         std::cout << "FAIL seed " << seed << ": broken rule at action " << r.actions << ": "
                   << *r.broken << "\n";
         failed.push_back(seed);
       }
+      progress.update(++finished, failed.size());
     }
   } else {
     ChildPool pool(o.jobs, ChildLimits{o.stall, false});
     auto collect = [&](std::pair<std::uint64_t, ChildResult> done) {
       actions += done.second.actions;
       ticks += done.second.ticks;
-      if (done.second.end == End::Clean) return;
-      report(done.first, done.second, o);
-      failed.push_back(done.first);
+      if (done.second.end != End::Clean) {
+        progress.clear();
+        report(done.first, done.second, o);
+        failed.push_back(done.first);
+      }
+      progress.update(++finished, failed.size());
     };
     const int actionsEach = o.actions;
     for (std::uint64_t seed : o.seeds) {
@@ -230,6 +240,7 @@ int main(int argc, char** argv) {
     }
     while (auto done = pool.wait()) collect(std::move(*done));
   }
+  progress.clear();
   const double t = seconds() - t0;
   std::cout << "sw4-sessions: " << o.seeds.size() << " sessions, " << actions << " actions, "
             << ticks << " ticks, " << failed.size() << " failed, " << static_cast<long>(t) << " s, "

@@ -1,0 +1,122 @@
+#include "qt/key_table.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QStringList>
+#include <QWidget>
+
+#include "model/control_table.h"
+
+namespace sw4 {
+
+namespace {
+
+using A = KeyAction;
+using P = KeyPlace;
+
+// Adding a key: a row here, and its action's code bound where it lives (see Shortcuts).
+constexpr KeyRow kKeys[] = {
+    {A::Go, "Ctrl+Return|Ctrl+Enter", "\"Go\"", P::Click, ControlId::Command2},
+    {A::Pause, "Pause|Ctrl+P", "\"Pause\": pause, or run on", P::Click, ControlId::Command5},
+    {A::Clear, "Ctrl+L", "\"Clear\"", P::Click, ControlId::Command4},
+    {A::Quit, "Ctrl+Q", "Quit, as \"X\"", P::Click, ControlId::Command1},
+    {A::FullScreen, "F11", "full screen, or back", P::Window},
+    {A::Help, "F1", "this help, or close it", P::Window},
+    {A::CloseHelp, "Escape", "close this help", P::Window},
+    {A::Record, "Ctrl+R", "record to a file, or stop", P::Window},
+    {A::SavePicture, "Ctrl+S", "save the drawing as a PNG picture", P::Menu, {}, "Save picture..."},
+    {A::CopyPicture,
+     "Ctrl+Shift+C",
+     "copy the drawing to the clipboard",
+     P::Menu,
+     {},
+     "Copy picture"},
+    {A::StartAnew, "Ctrl+N", "start anew, as at start-up", P::Menu, {}, "New", true},
+    {A::OpenSetup,
+     "Ctrl+O",
+     "open a setup of fields and options (starts anew)",
+     P::Menu,
+     {},
+     "Open setup..."},
+    {A::SaveSetup,
+     "Ctrl+Shift+S",
+     "save the fields and options as a setup",
+     P::Menu,
+     {},
+     "Save setup..."},
+    {A::Plot,
+     "Ctrl+T",
+     "plot the watched body's distance and speed",
+     P::Menu,
+     {},
+     "Plot watched body",
+     true},
+    {A::NextControl,
+     "Tab|Shift+Tab",
+     "the next or previous control",
+     P::Widget,
+     {},
+     nullptr,
+     false,
+     "Tab, Shift+Tab"},
+    {A::ChooseOption, "Arrows", "choose the next option in a group that way", P::Widget},
+    {A::PressFocused,
+     "Enter|Space",
+     "press the button, tick the box",
+     P::Widget,
+     {},
+     nullptr,
+     false,
+     "Enter, Space"},
+    {A::TakeField,
+     "Enter",
+     "take the value, as leaving it does",
+     P::Widget,
+     {},
+     nullptr,
+     false,
+     "Enter in a field"},
+    {A::ClosePlot,
+     "Escape|Ctrl+W",
+     "in the plot window: close it",
+     P::Plot,
+     {},
+     nullptr,
+     false,
+     "Escape, Ctrl+W"},
+};
+
+constexpr bool inActionOrder() {
+  for (std::size_t i = 0; i < std::size(kKeys); ++i)
+    if (static_cast<std::size_t>(kKeys[i].action) != i) return false;
+  return true;
+}
+static_assert(inActionOrder(), "one row per KeyAction, in its order");
+
+}  // namespace
+
+std::span<const KeyRow> keyTable() {
+  return kKeys;
+}
+
+const KeyRow& keyRow(KeyAction action) {
+  return kKeys[static_cast<std::size_t>(action)];
+}
+
+QStringList keySequences(const KeyRow& row) {
+  return QString::fromUtf8(row.keys).split('|');
+}
+
+QString shownKeys(const KeyRow& row) {
+  return row.shown ? QString::fromUtf8(row.shown) : keySequences(row).join(QStringLiteral(" or "));
+}
+
+void bindKeys(const KeyRow& row, QWidget& on, QObject& owner, std::function<void()> run) {
+  for (const QString& k : keySequences(row)) {
+    auto* s = new QShortcut(QKeySequence(k), &on);
+    s->setContext(Qt::WindowShortcut);
+    QObject::connect(s, &QShortcut::activated, &owner, run);
+  }
+}
+
+}  // namespace sw4
