@@ -7,6 +7,7 @@
 #include "timeline/compression.h"
 #include "timeline/sim_state.h"
 #include "timeline/surface_history.h"
+#include "timeline/work_clock.h"
 
 namespace sw4 {
 
@@ -15,7 +16,7 @@ Timeline::Timeline(Sim& sim, Host host, Settings settings)
       host_(std::move(host)),
       settings_(settings),
       surfaces_(std::make_unique<SurfaceHistory>()) {
-  if (settings_.snapshotEvery < 1) settings_.snapshotEvery = 1;
+  if (settings_.snapshotEvery < 0) settings_.snapshotEvery = 0;
   newRunDone_ = sim_.newRunDone.add([this] { newRunDone(); });
   startSession();
   settle();
@@ -73,6 +74,8 @@ void Timeline::markHost(std::size_t position) {
 
 void Timeline::settle() {
   if (replaying_ || !recorder_ || sim_.inTick) return;
+  const double now = threadSeconds();
+  workSince_ += now - leftAt_;
   recorder_->pulse(0);  // every line so far into the log, never a checkpoint
   ++seq_;
   const unsigned long ran = sim_.ticksRun - ticksSeen_;
@@ -89,11 +92,19 @@ void Timeline::settle() {
     marks_.push_back(Mark{log_.size(), seq_});
     markHost(static_cast<std::size_t>(position_));
   }
-  if (fresh_ || edited || (ran > 0 && position_ % settings_.snapshotEvery == 0)) {
+  const bool due = settings_.snapshotEvery > 0
+                       ? position_ % settings_.snapshotEvery == 0
+                       : workSince_ >= settings_.workPerSnapshot * snapshotCost_;
+  if (fresh_ || edited || (ran > 0 && due)) {
     takeSnapshot(fresh_ || edited);
     fresh_ = false;
     thin();
+    leftAt_ = threadSeconds();
+    snapshotCost_ = leftAt_ - now;
+    workSince_ = 0;
+    return;
   }
+  leftAt_ = threadSeconds();
 }
 
 void Timeline::takeSnapshot(bool pinned) {
@@ -139,6 +150,7 @@ bool Timeline::goTo(std::int64_t t) {
   recorder_.reset();  // the replay is no new event
   replaying_ = true;
   restore(index);
+  const double replayStart = threadSeconds();
   const std::size_t from = snapshots_[index].offset;
   for (std::size_t at = from; at < target.offset;) {
     std::size_t end = log_.find('\n', at);
@@ -151,6 +163,8 @@ bool Timeline::goTo(std::int64_t t) {
     at = end + 1;
   }
   replaying_ = false;
+  // The replay redid the work since that snapshot, which stays the latest.
+  workSince_ = threadSeconds() - replayStart;
 
   log_.resize(target.offset);
   marks_.resize(static_cast<std::size_t>(t) + 1);
@@ -166,6 +180,7 @@ bool Timeline::goTo(std::int64_t t) {
   ticksSeen_ = sim_.ticksRun;
   editsSeen_ = sim_.outsideEdits;
   startRecorder();
+  leftAt_ = threadSeconds();
   return true;
 }
 

@@ -17,6 +17,10 @@ class Sim;
 // kept), and snapshots of the whole state now and then. goTo(T) puts back the latest snapshot
 // taken at or before position T and replays the log from there up to T.
 //
+// Snapshots are spaced by what they cost: the next one waits until the host has worked (run
+// ticks) `workPerSnapshot` times as long as the last one took, so they cost the run about
+// 1/workPerSnapshot of its time and a replay from one to the next takes about as long.
+//
 // Position T is the state right after the T-th tick since the start-up or the last New;
 // position 0 the state just before the first tick. The host calls settle() after every event
 // it delivers, outside a tick: that is where positions and snapshots are taken. A change of
@@ -34,7 +38,8 @@ class Timeline {
   };
   struct Settings {
     std::size_t memoryBytes = std::size_t{256} << 20;
-    std::int64_t snapshotEvery = 32;  // ticks
+    double workPerSnapshot = 33;
+    std::int64_t snapshotEvery = 0;  // ticks; a fixed spacing instead of the cost's when positive
   };
 
   Timeline(Sim& sim, Host host, Settings settings);
@@ -100,7 +105,10 @@ class Timeline {
   std::uint64_t seq_ = 0;
   unsigned long ticksSeen_ = 0, editsSeen_ = 0;
   bool replaying_ = false;
-  bool fresh_ = true;  // no snapshot since the start-up or New
+  bool fresh_ = true;        // no snapshot since the start-up or New
+  double workSince_ = 0;     // the host's processor time since the latest snapshot
+  double snapshotCost_ = 0;  // what the latest one took
+  double leftAt_ = 0;        // when the timeline last handed back to the host
   int newRunDone_ = 0;
 };
 
