@@ -2,7 +2,8 @@
 # Fails when a file under src/ includes a folder of its own layer or a higher one, or when Qt is
 # included outside the binding. The order below is the architecture (docs/architecture.md): each
 # folder may include only the folders listed before it; the two hosts, script and qt, share a
-# rank and so never include each other, and so do recording and setup.
+# rank and so never include each other, and so do recording and setup; the timeline keeps
+# the recorder's log and sits below both hosts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,7 @@ layers=(
   drawing observation moons borders contacts galaxy inspector scenarios fields website
   program
   "recording setup"
+  timeline
   "script qt"
 )
 

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   qt6-charts-dev libqt6opengl6-dev  # Qt6Charts' CMake package asks for Qt6OpenGL
   libgtest-dev googletest libbenchmark-dev
+  libzstd-dev pkg-config  # the timeline compresses its snapshots
   clang-format clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick openbox x11-utils python3-xlib libxcb1-dev
   dpkg-dev librsvg2-bin desktop-file-utils appstream lintian

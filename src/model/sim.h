@@ -36,6 +36,13 @@ class Sim {
   // The drawing area changed size; what is drawn stays where it is (Surface::resize).
   void resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
 
+  // Puts back the drawing area's size as a kept state had it, without resizing the surface or
+  // telling anyone (the surface is put back by the same caller).
+  void restoreDrawingArea(int widthTwips, int heightTwips) {
+    widthTwips_ = widthTwips;
+    heightTwips_ = heightTwips;
+  }
+
   // The tick's event processing after body `body`'s inner loop: the hosts deliver what is
   // pending, and those events count as coming from outside.
   void processPendingEvents(int body);
@@ -52,6 +59,8 @@ class Sim {
   Hook<void()> drawingResized;  // after every resizeDrawingArea
 
   bool inTick = false;  // a tick is running (its event processing included)
+  // Every tick begun, also one a fault cut short.
+  unsigned long ticksRun = 0;
   // Bumped by whatever writes the world without running a handler (the script driver's hooks),
   // so caches of the gravity pass know to refresh.
   unsigned long outsideEdits = 0;

@@ -24,6 +24,9 @@ class Rnd {
     return result >> 8;
   }
   std::array<std::uint32_t, 4> state() const { return {s_[0], s_[1], s_[2], s_[3]}; }
+  void setState(const std::array<std::uint32_t, 4>& s) {
+    for (int i = 0; i < 4; ++i) s_[i] = s[i];
+  }
 
  private:
   static std::uint32_t rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }

@@ -67,11 +67,13 @@ void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
   const int h = std::clamp(static_cast<int>(std::ceil(heightTwips * pixelsPerTwip_)), 0, kMaxSide);
   ++generation_;
   allChanged_ = true;
+  historyAllChanged_ = true;
   const std::uint32_t back = toWord(background_);
   // A failed allocation leaves a valid empty surface behind the exception.
   const auto empty = [this] {
     pixels_ = {};
     tiles_ = {};
+    historyTiles_ = {};
     width_ = height_ = stride_ = rows_ = tilesWide_ = tilesHigh_ = 0;
   };
   try {
@@ -96,6 +98,7 @@ void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
     tilesWide_ = (width_ + kTilePixels - 1) / kTilePixels;
     tilesHigh_ = (height_ + kTilePixels - 1) / kTilePixels;
     tiles_.assign(static_cast<std::size_t>(tilesWide_) * tilesHigh_, 0);
+    historyTiles_.assign(tiles_.size(), 0);
   } catch (...) {
     empty();
     throw;
@@ -105,6 +108,7 @@ void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
 void Surface::clear() {
   std::fill(pixels_.begin(), pixels_.end(), toWord(background_));
   allChanged_ = true;
+  historyAllChanged_ = true;
   ++generation_;
 }
 
@@ -131,8 +135,37 @@ long Surface::dotCount() const {
   return n;
 }
 
+void Surface::adopt(const Layout& l) {
+  width_ = std::clamp(l.width, 0, kMaxSide);
+  height_ = std::clamp(l.height, 0, kMaxSide);
+  stride_ = std::max(std::clamp(l.stride, 0, kMaxSide), width_);
+  rows_ = std::max(std::clamp(l.rows, 0, kMaxSide), height_);
+  dpr_ = l.devicePixelRatio > 0 ? l.devicePixelRatio : 1.0;
+  pixelsPerTwip_ = dpr_ / kTwipsPerLogicalPixel;
+  unitScale_ = dpr_ == 1.0;
+  background_ = l.background;
+  pixels_.resize(static_cast<std::size_t>(stride_) * rows_);
+  tilesWide_ = (width_ + kTilePixels - 1) / kTilePixels;
+  tilesHigh_ = (height_ + kTilePixels - 1) / kTilePixels;
+  tiles_.assign(static_cast<std::size_t>(tilesWide_) * tilesHigh_, 0);
+  historyTiles_.assign(tiles_.size(), 0);
+  allChanged_ = true;
+  historyAllChanged_ = true;
+  ++generation_;
+}
+
+bool Surface::takeHistoryTiles(std::vector<std::uint8_t>& out) {
+  const bool whole = historyAllChanged_;
+  historyAllChanged_ = false;
+  out.resize(tiles_.size());
+  for (std::size_t i = 0; i < tiles_.size(); ++i) out[i] = tiles_[i] | historyTiles_[i];
+  std::fill(historyTiles_.begin(), historyTiles_.end(), 0);
+  return !whole;
+}
+
 void Surface::takeChanges(std::vector<PixelRect>& out, int maxRects) {
   out.clear();
+  for (std::size_t i = 0; i < tiles_.size(); ++i) historyTiles_[i] |= tiles_[i];
   if (allChanged_) {
     allChanged_ = false;
     std::fill(tiles_.begin(), tiles_.end(), 0);

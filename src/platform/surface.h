@@ -83,6 +83,24 @@ class Surface {
   Color pixel(int xTwips, int yTwips) const;
   long dotCount() const;  // pixels of the area not of the background colour
 
+  // The tiles drawn on since the last call, one byte a tile (1: drawn), row by row over
+  // tilesWide() x tilesHigh(); false when the whole area changed (a clear, a resize, a restore)
+  // and `out` tells nothing. A consumer of its own beside takeChanges(): a history of the surface.
+  bool takeHistoryTiles(std::vector<std::uint8_t>& out);
+  int tilesWide() const { return tilesWide_; }
+  int tilesHigh() const { return tilesHigh_; }
+
+  // How the buffer is laid out, for putting back a surface kept elsewhere.
+  struct Layout {
+    int width = 0, height = 0, stride = 0, rows = 0;
+    double devicePixelRatio = 1.0;
+    Color background = 0;
+  };
+  Layout layout() const { return {width_, height_, stride_, rows_, dpr_, background_}; }
+  // Takes `l` as the buffer's layout, its pixels left to the caller to fill through data(); a
+  // view repaints everything.
+  void adopt(const Layout& l);
+
   // The rectangles drawn on since the last call (the whole area after a clear or resize), at most
   // maxRects of them: when there are more, neighbouring tiles are merged into larger rectangles.
   void takeChanges(std::vector<PixelRect>& out, int maxRects);
@@ -113,8 +131,10 @@ class Surface {
   void runsOf(const std::vector<std::uint8_t>& grid, int cols, int rows, int tileWidth,
               int tileHeight, std::vector<PixelRect>& out);
 
-  std::vector<std::uint32_t> pixels_;      // stride_ x rows_ words
-  std::vector<std::uint8_t> tiles_;        // 1 where a pixel was set since the last takeChanges()
+  std::vector<std::uint32_t> pixels_;       // stride_ x rows_ words
+  std::vector<std::uint8_t> tiles_;         // 1 where a pixel was set since the last takeChanges()
+  std::vector<std::uint8_t> historyTiles_;  // what takeChanges() took since takeHistoryTiles()
+  bool historyAllChanged_ = true;
   std::vector<std::uint8_t> coarse_;       // takeChanges()'s larger tiles
   std::vector<std::size_t> above_, here_;  // runsOf()'s rectangles ending at a row
   int width_ = 0, height_ = 0;             // the area shown

@@ -83,6 +83,7 @@ void betweenTicks(Sim& sim, std::function<void()> action) {
 
 void tick(Sim& sim) {
   if (sim.inTick) return;
+  ++sim.ticksRun;
   try {
     tickOnce(sim);
   } catch (const Fault&) {

@@ -150,6 +150,10 @@ const ReadOnlyItem kReadOnlyItems[] = {
      .read = reads<whole, [](const ItemScope& s, int, int) { return s.tally->lostAtBorders(); }>,
      .counted = true,
      .summary = true},
+    {.name = "TimelineTick",
+     .read = reads<whole, [](const ItemScope& s, int, int) { return *s.timelineTick; }>,
+     .counted = true,
+     .summary = true},
     {.name = "OrbitDistance", .read = reads<orUndefined, orbit<&OrbitNumbers::distance>>},
     {.name = "OrbitSpeed", .read = reads<orUndefined, orbit<&OrbitNumbers::speed>>},
     {.name = "OrbitEnergy", .read = reads<orUndefined, orbit<&OrbitNumbers::energy>>},
@@ -194,7 +198,8 @@ std::optional<std::string> readPlainItem(const ItemScope& scope, std::string_vie
     return std::visit([&](auto member) { return formatStored(scope.sim->world.*member); }, v.field);
   }
   const ReadOnlyItem* r = findReadOnlyItem(name);
-  if (!r || !r->args.empty() || (r->counted && !scope.tally)) return std::nullopt;
+  if (!r || !r->args.empty() || (r->counted && !(scope.tally && scope.timelineTick)))
+    return std::nullopt;
   return r->read(scope, 0, 0);
 }
 

@@ -26,7 +26,8 @@ class RunTally;
 struct ItemScope {
   const Sim* sim = nullptr;
   int hashVersion = kWorldHashVersion;
-  const RunTally* tally = nullptr;  // the driver's counts; none outside the driver
+  const RunTally* tally = nullptr;             // the driver's counts; none outside the driver
+  const std::int64_t* timelineTick = nullptr;  // the driver's position on its timeline
 };
 
 // A stored number as an item prints it: a Double with %.17G, an integer as an integer.
@@ -62,7 +63,8 @@ struct ReadOnlyItem {
   std::string_view args;  // as the docs write them ("x,y"); empty for a plain name
   // The value in its printed form; x and y are the arguments of an item that takes them.
   std::string (*read)(const ItemScope&, int x, int y);
-  // A count the driver keeps (ItemScope::tally), not a reading of the program's own state.
+  // A count the driver keeps (ItemScope::tally and timelineTick), not a reading of the
+  // program's own state.
   bool counted = false;
   // A digest of other items, or a count kept outside the world.
   bool summary = false;

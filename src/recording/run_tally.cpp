@@ -26,6 +26,18 @@ void RunTally::takeStart() {
   off_ = sim_.world.PlanetOff;
 }
 
+void RunTally::save(std::vector<std::int64_t>& into) const {
+  into.push_back(merges_);
+  into.push_back(lost_);
+}
+
+std::size_t RunTally::restore(const std::int64_t* from) {
+  merges_ = static_cast<long>(from[0]);
+  lost_ = static_cast<long>(from[1]);
+  takeStart();
+  return 2;
+}
+
 void RunTally::countTick() {
   const World& w = sim_.world;
   const FieldEdges edges(sim_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/sim.h"
 
@@ -21,6 +22,10 @@ class RunTally {
   void takeStart();
   long merges() const { return merges_; }
   long lostAtBorders() const { return lost_; }
+  // The counts as a few numbers, and putting them back (how many it read); the start is then
+  // taken from the world as it is.
+  void save(std::vector<std::int64_t>& into) const;
+  std::size_t restore(const std::int64_t* from);
 
  private:
   void countTick();

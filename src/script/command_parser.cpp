@@ -129,7 +129,11 @@ std::function<void()> setCommand(ScriptEngine& e, LineCursor& c) {
   const std::string_view value = need(c, "set", "a value");
   noMore(c, "set");
   if (!item.prepareSet) throw ScriptError(quoted(token) + " is read-only");
-  return item.prepareSet(value);
+  // No event tells of the change: the timeline keeps the state after it.
+  return [&e, store = item.prepareSet(value)] {
+    store();
+    ++e.sim().outsideEdits;
+  };
 }
 
 std::function<void()> printCommand(ScriptEngine& e, LineCursor& c) {
@@ -159,6 +163,15 @@ std::function<void()> pngCommand(ScriptEngine& e, LineCursor& c) {
   };
 }
 
+// rewind T: back to position T of the session.
+std::function<void()> rewindCommand(ScriptEngine& e, LineCursor& c, bool nested) {
+  if (nested) throw ScriptError("rewind cannot run inside a tick");
+  const std::int64_t t = parseInteger(need(c, "rewind", "a position"), 0,
+                                      std::numeric_limits<std::int64_t>::max(), "rewind position");
+  noMore(c, "rewind");
+  return [&e, t] { e.rewind(t); };
+}
+
 }  // namespace
 
 std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, std::int64_t lineNo,
@@ -181,6 +194,7 @@ std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, std::
     return [&e] { newRun(e.sim()); };
   }
   if (command == "scale") return scaleCommand(e, c);
+  if (command == "rewind") return rewindCommand(e, c, nested);
   if (command == "expect") return expectCommand(e, c);
   throw ScriptError("unknown command " + quoted(command));
 }

@@ -40,8 +40,9 @@ Item pointItem(const ItemScope& scope, const ReadOnlyItem& r, std::string_view a
 
 }  // namespace
 
-Item resolveItem(Sim& sim, std::string_view token, int hashVersion, const RunTally* tally) {
-  const ItemScope scope{&sim, hashVersion, tally};
+Item resolveItem(Sim& sim, std::string_view token, int hashVersion, const RunTally* tally,
+                 const std::int64_t* timelineTick) {
+  const ItemScope scope{&sim, hashVersion, tally, timelineTick};
   const auto dot = propertyDot(token);
   if (dot != std::string_view::npos) {
     Control& c = resolveControl(sim.form, token.substr(0, dot));
@@ -57,7 +58,7 @@ Item resolveItem(Sim& sim, std::string_view token, int hashVersion, const RunTal
   } else {
     if (auto item = worldScalar(sim.world, token)) return *item;
     const ReadOnlyItem* r = findReadOnlyItem(token);
-    if (r && r->args.empty() && (!r->counted || tally))
+    if (r && r->args.empty() && (!r->counted || (tally && timelineTick)))
       return Item{[scope, read = r->read] { return read(scope, 0, 0); }, {}};
   }
   try {

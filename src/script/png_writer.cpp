@@ -76,8 +76,7 @@ std::uint32_t adler32(const std::uint8_t* data, std::size_t n) {
   return (b << 16) | a;
 }
 
-std::vector<std::uint8_t> encodePng(int width, int height, const std::uint32_t* words,
-                                    int stride) {
+std::vector<std::uint8_t> encodePng(int width, int height, const std::uint32_t* words, int stride) {
   if (stride < width) stride = width;
   std::vector<std::uint8_t> raw;
   raw.reserve(static_cast<std::size_t>(height) * (1 + static_cast<std::size_t>(width) * 3));
@@ -103,8 +102,8 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::uint32_t* 
 
 bool writePng(const std::string& path, const Surface& surface) {
   if (surface.widthPixels() <= 0 || surface.heightPixels() <= 0) return false;
-  const auto png = encodePng(surface.widthPixels(), surface.heightPixels(), surface.data(),
-                             surface.stride());
+  const auto png =
+      encodePng(surface.widthPixels(), surface.heightPixels(), surface.data(), surface.stride());
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
   if (!f) return false;
   f.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));

@@ -1,5 +1,6 @@
 #include "script/script_engine.h"
 
+#include <bit>
 #include <istream>
 #include <string>
 
@@ -13,9 +14,22 @@
 
 namespace sw4 {
 
-ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out)
+ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out, Timeline::Settings history)
     : sim_(sim), out_(out), clock_(sim.form), tally_(sim) {
   processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
+  Timeline::Host host;
+  host.replay = [this](std::string_view line) { runLine(line, 0); };
+  // The scale a later `size` keeps, the counts and the clock.
+  host.saveHost = [this](std::vector<std::int64_t>& into) {
+    into.push_back(std::bit_cast<std::int64_t>(scale_));
+    tally_.save(into);
+    clock_.save(into);
+  };
+  host.restoreHost = [this](const std::int64_t* from) {
+    scale_ = std::bit_cast<double>(from[0]);
+    clock_.restore(from + 1 + tally_.restore(from + 1));
+  };
+  timeline_ = std::make_unique<Timeline>(sim_, std::move(host), history);
 }
 
 ScriptEngine::~ScriptEngine() {
@@ -94,7 +108,7 @@ void ScriptEngine::runLine(std::string_view line, std::int64_t lineNo) {
 }
 
 Item ScriptEngine::item(std::string_view token) const {
-  return resolveItem(sim_, token, hashVersion_, &tally_);
+  return resolveItem(sim_, token, hashVersion_, &tally_, &timeline_->position());
 }
 
 void ScriptEngine::resize(int widthTwips, int heightTwips, double scale) {
@@ -118,6 +132,16 @@ void ScriptEngine::fire(Control& timer, std::int64_t times) {
     timer.fire();
     afterEvent();
   }
+}
+
+void ScriptEngine::rewind(std::int64_t t) {
+  if (sim_.inTick) throw ScriptError("rewind cannot run inside a tick");
+  if (t > timeline_->position())
+    throw ScriptError("rewind " + std::to_string(t) + " is beyond the current position " +
+                      std::to_string(timeline_->position()));
+  queue_.clear();
+  tickReachedEvents_ = false;
+  timeline_->goTo(t);
 }
 
 void ScriptEngine::queueDuring(int body, std::function<void()> command, std::int64_t lineNo) {
@@ -151,6 +175,7 @@ void ScriptEngine::afterEvent() {
     tickReachedEvents_ = false;
   }
   tally_.takeStart();
+  if (timeline_ && !sim_.inTick) timeline_->settle();
 }
 
 }  // namespace sw4

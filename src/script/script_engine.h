@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "script/output_place.h"
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
+#include "timeline/timeline.h"
 
 namespace sw4 {
 
@@ -25,6 +27,9 @@ namespace sw4 {
 //
 // Once the program has ended ("X"), the rest of the script is not run.
 //
+// The session is kept on a timeline: `rewind T` goes back to position T (the clock's time and
+// schedules included); the `during` commands queued when it runs are dropped with the future.
+//
 // A script whose first line is a recording header (recording_format.h) is a recording: its
 // header picks the `WorldHash` version, and it must reach its closing line or the end of the
 // program. One that ends before (cut off by a crash, a kill or a full disk) fails with exit
@@ -32,7 +37,7 @@ namespace sw4 {
 // without its line end is not run. An empty input is such a cut too.
 class ScriptEngine {
  public:
-  ScriptEngine(Sim& sim, std::ostream& out);
+  ScriptEngine(Sim& sim, std::ostream& out, Timeline::Settings history = {});
   ~ScriptEngine();
   ScriptEngine(const ScriptEngine&) = delete;
   ScriptEngine& operator=(const ScriptEngine&) = delete;
@@ -46,10 +51,13 @@ class ScriptEngine {
 
   // What the commands work with.
   Sim& sim() { return sim_; }
-  // An item by name (resolveItem), Merges and BodiesLost counted by the engine.
+  // An item by name (resolveItem), Merges, BodiesLost and TimelineTick counted by the engine.
   Item item(std::string_view token) const;
   std::ostream& out() { return out_; }
   VirtualClock& clock() { return clock_; }
+  Timeline& timeline() { return *timeline_; }
+  // Back to position T of the session; ScriptError for a position beyond the current one.
+  void rewind(std::int64_t t);
   // Where `png` may write; below the current folder, replacing no file, unless set.
   OutputPlace& output() { return output_; }
   void setOutput(OutputPlace place) { output_ = std::move(place); }
@@ -95,6 +103,7 @@ class ScriptEngine {
   long checkpoints_ = 0;
   std::int32_t lastCheckpointTick_ = 0;
   RunTally tally_;
+  std::unique_ptr<Timeline> timeline_;  // last: it watches the state the members above keep
 };
 
 }  // namespace sw4

@@ -43,6 +43,19 @@ void VirtualClock::advance(std::int64_t ms, const std::function<bool()>& stop) {
   now_ = std::max(now_, until);
 }
 
+void VirtualClock::save(std::vector<std::int64_t>& into) const {
+  into.push_back(now_);
+  for (const Slot& s : slots_) into.push_back(s.running ? s.due : -1);
+}
+
+void VirtualClock::restore(const std::int64_t* from) {
+  now_ = from[0];
+  for (std::size_t i = 0; i < slots_.size(); ++i) {
+    slots_[i].running = from[i + 1] >= 0;
+    slots_[i].due = slots_[i].running ? from[i + 1] : 0;
+  }
+}
+
 std::int64_t VirtualClock::dueTime(const Control& timer) const {
   for (const Slot& s : slots_)
     if (s.timer == &timer) return s.running ? s.due : -1;

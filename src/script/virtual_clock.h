@@ -25,6 +25,10 @@ class VirtualClock {
   // which leaves the clock at that event's time.
   void advance(std::int64_t ms, const std::function<bool()>& stop);
 
+  // The time and every timer's schedule as numbers, and putting them back (a rewind).
+  void save(std::vector<std::int64_t>& into) const;
+  void restore(const std::int64_t* from);
+
   // When the timer is next due, or -1 while it does not run.
   std::int64_t dueTime(const Control& timer) const;
 
