@@ -8,7 +8,8 @@
 #       replaced by another when it does not announce itself within 5 s, three at most
 #   desktop_app COMMAND...        the program under test, in the background ($desktop_app_pid;
 #                                 the server's: $desktop_xvfb_pid)
-#   desktop_window [SECONDS]      waits (30 s) for the visible "SW4" window and prints its id
+#   desktop_window [SECONDS]      waits (30 s) for the visible window titled "SW4" (or "SW4 - ...")
+#                                 and prints its id
 #   desktop_activate WINDOW       gives it the focus (a window manager may take a moment)
 #   desktop_wait_app SECONDS      waits for the program to end: its exit status, 124 when it runs on
 #   desktop_stop                  ends the program, the window manager and the X server
@@ -50,10 +51,33 @@ desktop_require() {
 }
 
 desktop__serving() { kill -0 "$desktop_xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1; }
-desktop__announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; }
+desktop__ended_or_serving() { ! kill -0 "$desktop_xvfb_pid" 2>/dev/null || desktop__serving; }
+
+# desktop__server [N]: Xvfb on :N, or on the first free number, which it writes down a pipe once
+# it serves; exported as DISPLAY. Fails when it does not serve.
+desktop__server() {
+  local number=${1:-} fd
+  if [[ -n $number ]]; then
+    Xvfb ":$number" "${screen[@]}" >/dev/null 2>&1 &
+  else
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" "${screen[@]}" >/dev/null 2>&1 &
+  fi
+  desktop_xvfb_pid=$!
+  desktop_pids+=("$desktop_xvfb_pid")
+  if [[ -z $number ]]; then
+    read -r -t 10 -u "$fd" number || number=""
+    exec {fd}>&-
+  fi
+  export DISPLAY=":$number"
+  [[ -n $number ]] || return 1
+  desktop_poll 10 desktop__ended_or_serving || true
+  desktop__serving
+}
+desktop__announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 desktop_start() {
-  local size=$1 scale="" wm=0 rc="" screen number fd
+  local size=$1 scale="" wm=0 rc="" screen attempt wm_pid
   shift
   while (($#)); do
     case $1 in
@@ -63,28 +87,14 @@ desktop_start() {
       *) desktop_say "desktop_start: unknown option $1" && return 2 ;;
     esac
   done
-  screen=(-screen 0 "${size}x24" -nolisten tcp)
+  # No reset when the last client leaves: one that connects during a reset is turned away.
+  screen=(-screen 0 "${size}x24" -nolisten tcp -noreset)
   if [[ -n ${DESKTOP_NUMBER:-} ]]; then
-    number=$DESKTOP_NUMBER
-    if xdpyinfo -display ":$number" >/dev/null 2>&1; then
-      desktop_say "Xvfb :$number did not start (display in use?)" && return 1
+    if xdpyinfo -display ":$DESKTOP_NUMBER" >/dev/null 2>&1 || ! desktop__server "$DESKTOP_NUMBER"; then
+      desktop_say "Xvfb :$DESKTOP_NUMBER did not start (display in use?)" && return 1
     fi
-    Xvfb ":$number" "${screen[@]}" >/dev/null 2>&1 &
-    desktop_xvfb_pid=$!
-  else
-    # Xvfb takes the first free number and writes it down the pipe once it serves.
-    exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" "${screen[@]}" >/dev/null 2>&1 &
-    desktop_xvfb_pid=$!
-    read -r -t 10 -u "$fd" number || number=""
-    exec {fd}>&-
-  fi
-  desktop_pids+=("$desktop_xvfb_pid")
-  export DISPLAY=":$number"
-  if [[ -z $number ]] || ! desktop_poll 10 desktop__serving; then
-    desktop_say "Xvfb $DISPLAY did not start${DESKTOP_NUMBER:+ (display in use?)}"
-    [[ -n ${DESKTOP_NUMBER:-} ]] && return 1
-    return 75
+  elif ! desktop__server; then
+    desktop_say "Xvfb did not start" && return 75
   fi
   export QT_QPA_PLATFORM=xcb
   unset WAYLAND_DISPLAY
@@ -92,15 +102,11 @@ desktop_start() {
   # libxkbcommon-x11 strndup()s a keymap name with no NUL, legally, as the window starts.
   [[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0
   ((wm)) || return 0
-  local attempt wm_pid
   for attempt in 1 2 3; do
     openbox ${rc:+--config-file "$rc"} >/dev/null 2>&1 &
     wm_pid=$!
     if desktop_poll 5 desktop__announced; then
       desktop_pids+=("$wm_pid")
-      # It announces itself before it is ready: a window mapped in the next moment is now and
-      # then never managed (3 starts in 50 here), none after a second.
-      sleep 1
       return 0
     fi
     kill "$wm_pid" 2>/dev/null || true
@@ -116,7 +122,8 @@ desktop_app() {
   desktop_pids+=("$desktop_app_pid")
 }
 
-desktop__app_gone() { ! kill -0 "$desktop_app_pid" 2>/dev/null; }
+desktop__gone() { ! kill -0 "$1" 2>/dev/null; }
+desktop__app_gone() { desktop__gone "$desktop_app_pid"; }
 desktop__find_window() {
   desktop_window_id=$(xdotool search --onlyvisible --name '^SW4( - |$)' 2>/dev/null | head -n1) || true
   [[ -n $desktop_window_id ]] || { [[ -n $desktop_app_pid ]] && desktop__app_gone; }
@@ -141,8 +148,12 @@ desktop_wait_app() {
 
 desktop_stop() {
   local i pid
-  for ((i = ${#desktop_pids[@]} - 1; i >= 0; i--)); do kill "${desktop_pids[i]}" 2>/dev/null || true; done
-  for pid in "${desktop_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  for ((i = ${#desktop_pids[@]} - 1; i >= 0; i--)); do
+    pid=${desktop_pids[i]}
+    kill "$pid" 2>/dev/null || true
+    desktop_poll 10 desktop__gone "$pid" || kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   desktop_pids=() desktop_app_pid="" desktop_xvfb_pid=""
   return 0
 }
