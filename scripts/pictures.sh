@@ -7,24 +7,22 @@
 # The click positions follow the window's layout (the window sits at the top left corner).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-export SW4_BIN="${SW4_BIN:-build/sw4}"
-[[ -x "$SW4_BIN" ]] || { echo "pictures: $SW4_BIN not built (run scripts/run.sh first)" >&2; exit 1; }
+bin="${SW4_BIN:-build/sw4}"
+[[ -x "$bin" ]] || { echo "pictures: $bin not built (run scripts/run.sh first)" >&2; exit 1; }
+source scripts/lib/desktop.sh
 
 session() {  # session NAME: runs this script's function NAME against a fresh window
-  xvfb-run -n "$((200 + RANDOM % 300))" -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside "$1"
+  desktop_retry start_window_then "$1"
 }
 
-start_window() {
-  "$SW4_BIN" 2>/dev/null &
-  local win=""
-  for _ in $(seq 1 100); do
-    win=$(xdotool search --name "^SW4$" 2>/dev/null | head -n1 || true)
-    [[ -n "$win" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$win" ]] || { echo "pictures: the window did not appear" >&2; exit 1; }
+start_window_then() {
+  desktop_start 1024x768
+  desktop_app "$bin" 2>/dev/null
+  local win
+  win=$(desktop_window)
   xdotool windowmove "$win" 0 0
   sleep 1
+  "$1"
 }
 
 field() {  # field X Y TEXT: types TEXT into the field at X, Y and leaves it with Tab
@@ -36,7 +34,6 @@ field() {  # field X Y TEXT: types TEXT into the field at X, Y and leaves it wit
 }
 
 merge_wall() {
-  start_window
   field 113 397 60   # Radius
   field 113 417 30   # Core
   field 113 437 4    # Crust
@@ -46,11 +43,9 @@ merge_wall() {
   xdotool mousemove 929 17 click 1                  # Go
   sleep 5
   import -window root docs/merge_wall.png
-  kill %1
 }
 
 dark_matter() {
-  start_window
   xdotool mousemove 929 17 click 1 && sleep 3       # Go
   xdotool mousemove 15 522 click 1 && sleep 1       # DarkM
   xdotool mousemove 32 15 click 1 && sleep 1        # Pause
@@ -61,13 +56,8 @@ dark_matter() {
   xdotool mousemove 443 64 click 1 && sleep 0.5     # Min/Max Tag
   xdotool mousemove 32 15 click 1 && sleep 5        # Pause again: running
   import -window root docs/dark_matter.png
-  kill %1
 }
 
-if [[ "${1:-}" == --inside ]]; then
-  "$2"
-  exit 0
-fi
 session merge_wall
 session dark_matter
 echo "pictures: docs/merge_wall.png docs/inspector.png docs/dark_matter.png"

@@ -14,35 +14,22 @@ if [[ ! -x "$bin" ]]; then
   exit 1
 fi
 mkdir -p "$(dirname "$out")"
-export SW4_SHOT_BIN="$bin" SW4_SHOT_OUT="$out" SW4_SHOT_WAIT="$wait_after_go" SW4_SHOT_GO="$press_go"
+source scripts/lib/desktop.sh
+
 shoot() {
-  # A display number of our own, so a parallel xvfb-run cannot take the same one.
-  xvfb-run -n "$((200 + RANDOM % 300))" -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
-  set -euo pipefail
-  "$SW4_SHOT_BIN" &
-  app=$!
-  trap "kill $app 2>/dev/null || true" EXIT
-  win=""
-  for _ in $(seq 1 100); do
-    win=$(xdotool search --name "^SW4$" 2>/dev/null | head -n1 || true)
-    [[ -n "$win" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$win" ]] || { echo "screenshot: the window did not appear" >&2; exit 1; }
+  desktop_start 1024x768
+  desktop_app "$bin"
+  local win
+  win=$(desktop_window)
   # No window manager: the window sits at the top left corner with no decoration.
   xdotool windowmove "$win" 0 0
   sleep 1
-  if [[ "$SW4_SHOT_GO" == 1 ]]; then
+  if [[ $press_go == 1 ]]; then
     # "Go" is the top button of the right column.
     xdotool mousemove --window "$win" 929 17 click 1
-    sleep "$SW4_SHOT_WAIT"
+    sleep "$wait_after_go"
   fi
-  import -window root "$SW4_SHOT_OUT"
-'
+  import -window root "$out"
 }
-for attempt in 1 2 3; do
-  shoot && break
-  [[ $attempt == 3 ]] && exit 1
-  sleep 1
-done
+desktop_retry --attempts 3 shoot
 echo "screenshot: $out"
