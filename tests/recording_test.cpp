@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/world.h"
 #include "program/program.h"
 #include "recording/recorder.h"
 #include "recording/world_hash.h"

@@ -4,6 +4,7 @@
 #include "borders/field_edges.h"
 #include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -5,6 +5,7 @@
 #include "drawing/drawing.h"
 #include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "moons/moons.h"
 #include "observation/observation.h"
 #include "platform/readings.h"

@@ -7,6 +7,7 @@
 #include "drawing/drawing.h"
 #include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

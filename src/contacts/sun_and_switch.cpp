@@ -1,6 +1,8 @@
 // The sun's "Fixed" box, the planet switch of the inspector and the marker shape.
 #include "contacts/contacts.h"
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -1,6 +1,8 @@
 #pragma once
 // The number and waterworld shades that the drawing colours are made from.
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -6,6 +6,7 @@
 
 #include "model/body_kind.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

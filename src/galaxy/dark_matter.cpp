@@ -4,7 +4,9 @@
 
 #include "drawing/drawing.h"
 #include "galaxy/galaxy.h"
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 

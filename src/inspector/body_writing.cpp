@@ -2,7 +2,9 @@
 #include <array>
 
 #include "inspector/inspector.h"
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 
 namespace sw4 {
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "inspector/inspector.h"
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "platform/readings.h"
 

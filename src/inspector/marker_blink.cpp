@@ -3,6 +3,7 @@
 #include <array>
 
 #include "inspector/inspector.h"
+#include "model/fs4.h"
 #include "model/sim.h"
 
 namespace sw4 {

@@ -6,7 +6,9 @@
 
 #include "contacts/contacts.h"
 #include "inspector/inspector.h"
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 

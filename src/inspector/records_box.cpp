@@ -1,5 +1,6 @@
 // "Min/Max Tag": ticked with body 0 named, the records watch body 1; unticked, the panel hides.
 #include "inspector/inspector.h"
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "observation/observation.h"
 

@@ -5,6 +5,7 @@
 
 #include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -1,7 +1,9 @@
 // The watched body's aphelion and perihelion records.
 #include <cmath>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 

@@ -1,7 +1,9 @@
 // Speed statistics of the watched body while "Min/Max Tag" is ticked.
 #include <cmath>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 

@@ -1,7 +1,9 @@
 // "Clear", periodic clearing, the running seed and "X".
 #include <string>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 #include "program/program.h"

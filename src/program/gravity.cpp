@@ -7,7 +7,9 @@
 #include "contacts/contacts.h"
 #include "drawing/body_dot.h"
 #include "drawing/drawing.h"
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -1,5 +1,7 @@
 // New: back to the state of a program that has just started, without restarting it.
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "program/program.h"
 
 namespace sw4 {

@@ -5,6 +5,7 @@
 #include "fields/parameter_fields.h"
 #include "galaxy/galaxy.h"
 #include "inspector/inspector.h"
+#include "model/fs4.h"
 #include "moons/moons.h"
 #include "scenarios/scenarios.h"
 #include "website/website.h"

@@ -4,6 +4,7 @@
 
 #include "model/body_kind.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 #include "program/program.h"
 #include "program/timer_period.h"

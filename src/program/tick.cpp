@@ -2,9 +2,11 @@
 #include <string>
 
 #include "borders/borders.h"
+#include "model/fs4.h"
 #include "model/sim.h"
-#include "platform/fault.h"
+#include "model/world.h"
 #include "observation/observation.h"
+#include "platform/fault.h"
 #include "platform/readings.h"
 #include "program/gravity.h"
 #include "program/program.h"

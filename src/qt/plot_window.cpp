@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "galaxy/galaxy.h"
+#include "model/fs4.h"
 #include "model/sim.h"
 
 namespace sw4 {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "recording/world_hash.h"
 
 namespace sw4 {

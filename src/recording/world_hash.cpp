@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "model/world_variables.h"
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "observation/observation.h"
 #include "platform/fault.h"

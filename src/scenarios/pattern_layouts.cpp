@@ -1,6 +1,7 @@
 // The layouts besides "Spiral": "Galaxy", "Binary", "Circle", "Anti-ci", "All Orb" and "hm".
 #include <array>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "scenarios/orbit_placement.h"
 #include "scenarios/scenarios.h"

@@ -1,6 +1,7 @@
 // The preset buttons "1" to "8": each writes its column of the preset table into the controls.
 #include <cmath>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "platform/readings.h"
 #include "scenarios/preset_table.h"

@@ -1,6 +1,7 @@
 // "Spiral": a twin pair circling the middle, each carrying one of two mirrored spiral arms.
 #include <cmath>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "scenarios/orbit_placement.h"
 #include "scenarios/scenarios.h"

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "scenarios/scenarios.h"
 
 namespace sw4 {

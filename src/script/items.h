@@ -8,6 +8,8 @@
 
 namespace sw4 {
 
+class FormControls;
+
 // Resolves an item a script names: CONTROL.Property, a world variable, a body array element
 // such as PlanetX(3), Pixel(x,y) (the surface colour at twips x, y), DotCount (pixels not of the
 // background colour), and the read-only W, H (drawing area in twips) and Faults (handler faults

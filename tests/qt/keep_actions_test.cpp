@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "model/fs4.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/drawing_menu.h"

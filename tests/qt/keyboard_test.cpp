@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "model/fs4.h"
 #include "model/theme.h"
 #include "program/program.h"
 #include "qt/control_binding.h"

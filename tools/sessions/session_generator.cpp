@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "sessions/hostile_texts.h"
 
 namespace sw4::robust {
