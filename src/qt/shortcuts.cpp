@@ -3,7 +3,8 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "model/fs4.h"
+#include "model/control_id.h"
+#include "model/form_controls.h"
 #include "qt/control_binding.h"
 
 namespace sw4 {
