@@ -1,8 +1,8 @@
 // New: back to the state of a program that has just started, without restarting it.
-#include "model/fs4.h"
 #include "model/sim.h"
 #include "model/world.h"
 #include "program/program.h"
+#include "program/program_controls.h"
 
 namespace sw4 {
 
@@ -10,11 +10,12 @@ namespace {
 
 void newRunNow(Sim& sim) {
   const HandlerScope byCode;  // what start-up raises comes from no user
+  FormControls& form = ProgramControls(sim).form();
   // Timers stop first: none fires while the form is put back, and those that run at start-up
   // begin their period anew.
-  for (Control& c : sim.form.all())
+  for (Control& c : form.all())
     if (c.kind() == Kind::Timer) c.setEnabled(false);
-  sim.form.restoreDesign();
+  form.restoreDesign();
   sim.world = World{};
   sim.rnd = Rnd{};
   sim.surface.clear();

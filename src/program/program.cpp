@@ -5,8 +5,8 @@
 #include "fields/parameter_fields.h"
 #include "galaxy/galaxy.h"
 #include "inspector/inspector.h"
-#include "model/fs4.h"
 #include "moons/moons.h"
+#include "program/program_controls.h"
 #include "scenarios/scenarios.h"
 #include "website/website.h"
 
@@ -23,7 +23,7 @@ Program::Program() {
   wireGalaxy(*this);
   wireMoons(*this);
   wireInspector(*this);
-  form.Ti.on(Event::Timer, [this] { tick(*this); });
+  ProgramControls(*this).tickTimer().on(Event::Timer, [this] { tick(*this); });
   startUp(*this);
 }
 

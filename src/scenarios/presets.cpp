@@ -1,17 +1,17 @@
 // The preset buttons "1" to "8": each writes its column of the preset table into the controls.
 #include <cmath>
 
-#include "model/fs4.h"
 #include "model/sim.h"
 #include "platform/readings.h"
 #include "scenarios/preset_table.h"
+#include "scenarios/scenario_controls.h"
 #include "scenarios/scenarios.h"
 
 namespace sw4 {
 
 namespace {
 
-void applyPreset(Fs4& f, int preset) {
+void applyPreset(const FormControls& f, int preset) {
   for (const PresetRow& row : presetTable()) {
     const double v = row.values[preset];
     if (std::isnan(v)) continue;
@@ -32,10 +32,12 @@ void applyPreset(Fs4& f, int preset) {
 }  // namespace
 
 void wirePresets(Sim& sim) {
-  for (Control* button : sim.form.CDp.members()) {
+  const ScenarioControls orbits(sim);
+  const FormControls& form = orbits.form();
+  for (Control* button : orbits.presetButtons().members()) {
     if (!button) continue;
     const int preset = button->index();
-    button->on(Event::Click, [&sim, preset] { applyPreset(sim.form, preset); });
+    button->on(Event::Click, [&form, preset] { applyPreset(form, preset); });
   }
 }
 
