@@ -19,6 +19,14 @@ Sim::Sim()
 
 Sim::~Sim() = default;
 
+void Sim::resetState() {
+  world = World{};
+  rnd = Rnd{};
+  surface.clear();
+  palette = PaletteMemo{};
+  dots = DotMemo{};
+}
+
 void Sim::resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio) {
   const int most = Surface::maxTwips(devicePixelRatio);
   widthTwips_ = std::clamp(widthTwips, 0, most);

@@ -42,6 +42,9 @@ class Sim {
   float H() const { return static_cast<float>(heightTwips_); }
   int widthTwips() const { return widthTwips_; }
   int heightTwips() const { return heightTwips_; }
+  // The world, the generator, the drawing and the drawing's memo as they start.
+  void resetState();
+
   // The drawing area changed size; what is drawn stays where it is (Surface::resize).
   void resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
 

@@ -1,6 +1,5 @@
 // New: back to the state of a program that has just started, without restarting it.
 #include "model/sim.h"
-#include "model/world.h"
 #include "program/program.h"
 #include "program/program_controls.h"
 
@@ -16,11 +15,7 @@ void newRunNow(Sim& sim) {
   for (Control& c : form.all())
     if (c.kind() == Kind::Timer) c.setEnabled(false);
   form.restoreDesign();
-  sim.world = World{};
-  sim.rnd = Rnd{};
-  sim.surface.clear();
-  sim.palette = PaletteMemo{};
-  sim.dots = DotMemo{};
+  sim.resetState();
   ++sim.outsideEdits;  // no event was raised, so the gravity pass would keep its cached rules
   startUp(sim);
   sim.newRunDone();

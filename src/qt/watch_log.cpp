@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "model/world.h"
+
 namespace sw4 {
 
 namespace {

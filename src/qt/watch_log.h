@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/world.h"
-
 namespace sw4 {
+
+struct World;
 
 // The watched body at the end of one tick.
 struct WatchSample {

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "model/fs4.h"
+#include "model/world.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/drawing_menu.h"
