@@ -8,10 +8,8 @@
 
 namespace sw4 {
 
-Control& ControlArray::operator()(int i) const {
-  if (i < 0 || i >= static_cast<int>(members_.size()) || members_[i] == nullptr)
-    throw Fault("control array index out of range: " + std::to_string(i));
-  return *members_[i];
+void ControlArray::outOfRange(int i) {
+  throw Fault("control array index out of range: " + std::to_string(i));
 }
 
 void ControlArray::add(Control* c) {

@@ -16,7 +16,10 @@ enum class ControlId : std::uint8_t;  // model/control_id.h
 // An indexed control array such as TXg(0..5). Indexing a number that has no control raises Fault.
 class ControlArray {
  public:
-  Control& operator()(int i) const;
+  Control& operator()(int i) const {
+    if (i < 0 || i >= static_cast<int>(members_.size()) || members_[i] == nullptr) outOfRange(i);
+    return *members_[i];
+  }
   Control& operator[](int i) const { return (*this)(i); }
   const std::vector<Control*>& members() const { return members_; }
   void add(Control* c);
@@ -24,6 +27,8 @@ class ControlArray {
   int highest() const;
 
  private:
+  [[noreturn]] static void outOfRange(int i);
+
   std::vector<Control*> members_;  // by index; gaps are null
 };
 
