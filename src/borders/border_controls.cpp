@@ -7,10 +7,6 @@ namespace sw4 {
 
 BorderControls::BorderControls(const Sim& sim) : f_(sim.form) {}
 
-ControlArray& BorderControls::options() const {
-  return f_.Och;
-}
-
 Control& BorderControls::option(BorderBehaviour b) const {
   return sw4::option(f_, b);
 }
@@ -23,28 +19,14 @@ std::optional<BorderBehaviour> BorderControls::behaviour() const {
   return selectedBorder(f_);
 }
 
-Control& BorderControls::lunarBox() const {
-  return f_.CHLun;
-}
-
-Control& BorderControls::moonBox() const {
-  return f_.ChMoon;
-}
-
-Control& BorderControls::spinBox() const {
-  return f_.CHgod;
-}
-
-Control& BorderControls::antiCircleBox() const {
-  return f_.Check1;
-}
-
-Control& BorderControls::momentumField() const {
-  return f_.Text2;
-}
-
-Control& BorderControls::moonAttemptsLabel() const {
-  return f_.Lapollo;
-}
+// clang-format off
+ControlArray& BorderControls::options() const { return f_.Och; }
+Control& BorderControls::lunarBox() const { return f_.CHLun; }
+Control& BorderControls::moonBox() const { return f_.ChMoon; }
+Control& BorderControls::spinBox() const { return f_.CHgod; }
+Control& BorderControls::antiCircleBox() const { return f_.Check1; }
+Control& BorderControls::momentumField() const { return f_.Text2; }
+Control& BorderControls::moonAttemptsLabel() const { return f_.Lapollo; }
+// clang-format on
 
 }  // namespace sw4

@@ -15,21 +15,12 @@ double classNumber(const Control& c, double fallback) {
 
 DrawingControls::DrawingControls(const Sim& sim) : f_(sim.form) {}
 
-Control& DrawingControls::sunFixedBox() const {
-  return f_.CHsol;
-}
-
-Control& DrawingControls::colorBox() const {
-  return f_.ChCol;
-}
-
-Control& DrawingControls::watchBox() const {
-  return f_.ChLim;
-}
-
-Control& DrawingControls::giantsField() const {
-  return f_.TXw(0);
-}
+// clang-format off
+Control& DrawingControls::sunFixedBox() const { return f_.CHsol; }
+Control& DrawingControls::colorBox() const { return f_.ChCol; }
+Control& DrawingControls::watchBox() const { return f_.ChLim; }
+Control& DrawingControls::giantsField() const { return f_.TXw(0); }
+// clang-format on
 
 double DrawingControls::giants() const {
   return classNumber(f_.TXw(0), 2);
