@@ -4,7 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "program/program.h"
 
 namespace {

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "drawing/drawing.h"
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "program/program.h"
 
 namespace sw4 {

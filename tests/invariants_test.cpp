@@ -5,7 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "program/program.h"
 
 namespace sw4::robust {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "model/fs4.h"
 #include "program/program.h"
 #include "recording/item_catalogue.h"
 

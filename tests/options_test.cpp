@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/fs4.h"
+
 namespace sw4 {
 namespace {
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/world_variables.h"
+#include "model/world.h"
 #include "program/program.h"
 #include "recording/recorder.h"
 #include "recording/recording_format.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "model/world.h"
 #include "program/program.h"
 #include "script/script_engine.h"
 #include "script/script_lines.h"

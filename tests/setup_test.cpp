@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "model/world.h"
 #include "program/program.h"
 #include "script/script_engine.h"
 

@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 
 namespace sw4::testing {
 

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <cstdlib>
 
+#include "model/fs4.h"
+#include "model/world.h"
 #include "program/program.h"
 #include "qt/host_hooks.h"
 #include "qt/main_window.h"

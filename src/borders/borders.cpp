@@ -1,9 +1,10 @@
 // What happens to a body that leaves the playing field, by the border option chosen.
 #include "borders/borders.h"
 
+#include "borders/border_controls.h"
 #include "borders/field_edges.h"
-#include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -85,7 +86,7 @@ void die(Sim& sim, int i) {
 
 void borderStep(Sim& sim, int i) {
   if (!isBody(i)) return;
-  const std::optional<BorderBehaviour> b = selectedBorder(sim.form);
+  const std::optional<BorderBehaviour> b = BorderControls(sim).behaviour();
   if (!b) return;
   switch (*b) {
     case BorderBehaviour::Wrap:
@@ -107,10 +108,10 @@ void borderStep(Sim& sim, int i) {
 }
 
 void wireBorders(Sim& sim) {
-  for (Control* c : sim.form.Och.members()) {
-    const bool slomo = c == &option(sim.form, BorderBehaviour::Slomo);
-    c->on(Event::Click, [&sim, slomo] { sim.world.SlomoDivisor = slomo ? 2 : 1; });
-  }
+  const BorderControls borders(sim);
+  const Control& slomo = borders.option(BorderBehaviour::Slomo);
+  for (Control* c : borders.options().members())
+    c->on(Event::Click, [&sim, slomo = c == &slomo] { sim.world.SlomoDivisor = slomo ? 2 : 1; });
 }
 
 }  // namespace sw4

@@ -1,10 +1,11 @@
 // Newton brings a lost body back (or makes it a moon attempt); RandomEdge and RandomMo help it.
 #include <cmath>
 
+#include "borders/border_controls.h"
 #include "borders/borders.h"
 #include "drawing/drawing.h"
-#include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "moons/moons.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
@@ -26,30 +27,31 @@ double randomSign(Rnd& rnd) {
 enum class Mode { None, Plain, Lunar, Moon };
 
 Mode replacementMode(const Sim& sim, int i) {
-  const Fs4& f = sim.form;
+  const BorderControls borders(sim);
   Mode m = Mode::None;
-  if (f.CHLun.value() == 0) m = Mode::Plain;
-  if (f.CHLun.value() == 1) m = Mode::Lunar;
-  if (f.ChMoon.value() == 1) m = Mode::Moon;
+  if (borders.lunarBox().value() == 0) m = Mode::Plain;
+  if (borders.lunarBox().value() == 1) m = Mode::Lunar;
+  if (borders.moonBox().value() == 1) m = Mode::Moon;
   if (i == 1 || i == 2) m = sim.world.PlanetOff[1] == 1 ? Mode::None : Mode::Plain;
   return m;
 }
 
 void plainReplacement(Sim& sim, int i) {
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const BorderControls borders(sim);
   Rnd& rnd = sim.rnd;
   const double W = sim.W(), H = sim.H();
-  if (f.CHgod.value() == 1) {
+  if (borders.spinBox().value() == 1) {
     w.MomentumY[i] = Int(rnd.next() * static_cast<double>(w.MomentumRange)) + w.MomentumQuarter;
     w.MomentumX[i] = Int(rnd.next() * static_cast<double>(w.MomentumRange)) - w.MomentumQuarter;
     w.PlanetX[i] = Int(W * 0.35 * rnd.next()) + W * 0.5;
     w.PlanetY[i] = Int(H * 0.5 * rnd.next());
-    if (f.Check1.value() == 1) {
+    if (borders.antiCircleBox().value() == 1) {
       w.MomentumX[i] = -w.MomentumX[i];
       w.MomentumY[i] = -w.MomentumY[i];
     }
-  } else if (selected(f, BorderBehaviour::FourDim) || selected(f, BorderBehaviour::Comet)) {
+  } else if (borders.selected(BorderBehaviour::FourDim) ||
+             borders.selected(BorderBehaviour::Comet)) {
     w.PlanetX[i] = Int((H - 900) * rnd.next()) + 900;  // from the height, as the "Edge" slide
     w.PlanetY[i] = Int((H - 300) * rnd.next());
   } else {
@@ -68,7 +70,7 @@ void moonAttempt(Sim& sim, int i, Mode m) {
   Bomb(sim, drawPos(w.PlanetX[i]), drawPos(w.PlanetY[i]), BombKind::MoonAttemptCloud, i, 30);
   w.MoonAttempts = w.MoonAttempts + 1;
   if (w.MoonAttempts > 1000000) w.MoonAttempts = w.MoonAttempts - 1000000 + 0.1;
-  sim.form.Lapollo.setCaption(formatG(w.MoonAttempts));
+  BorderControls(sim).moonAttemptsLabel().setCaption(formatG(w.MoonAttempts));
 }
 
 }  // namespace
@@ -110,7 +112,7 @@ void RandomEdge(Sim& sim, int i) {
 void RandomMo(Sim& sim, int i) {
   if (!isBody(i)) return;
   World& w = sim.world;
-  const double v = sim.form.Text2.lenient();
+  const double v = BorderControls(sim).momentumField().lenient();
   w.MomentumY[i] = finiteOr(2 * sim.rnd.next() * v - v, 0);
   w.MomentumX[i] = finiteOr(2 * sim.rnd.next() * v - v, 0);
 }
@@ -118,7 +120,7 @@ void RandomMo(Sim& sim, int i) {
 void Newton(Sim& sim, int i) {
   if (!isBody(i)) return;
   World& w = sim.world;
-  if (selected(sim.form, BorderBehaviour::Die)) {
+  if (BorderControls(sim).selected(BorderBehaviour::Die)) {
     w.MomentumX[i] = 0;
     w.MomentumY[i] = 0;
     w.PlanetOff[i] = 1;

@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "borders/borders.h"
+#include "contacts/contact_controls.h"
 #include "contacts/contacts.h"
 #include "drawing/drawing.h"
-#include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -85,7 +86,7 @@ void coreContact(Sim& sim, int a, int b) {
   double py = wA * w.MomentumY[a] + wB * w.MomentumY[b];
   if (!std::isfinite(px)) px = w.MomentumX[a] / 2 + w.MomentumX[b] / 2;
   if (!std::isfinite(py)) py = w.MomentumY[a] / 2 + w.MomentumY[b] / 2;
-  switch (selectedCollision(sim.form)) {
+  switch (ContactControls(sim).collision()) {
     case CollisionMode::Merge:
       return merge(sim, a, b, px, py);
     case CollisionMode::Bond:

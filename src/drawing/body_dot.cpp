@@ -2,6 +2,7 @@
 
 #include "drawing/drawing.h"
 #include "drawing/palette.h"
+#include "model/world.h"
 
 namespace sw4 {
 

@@ -5,6 +5,7 @@
 
 #include "drawing/body_dot.h"
 #include "drawing/drawing.h"
+#include "drawing/drawing_controls.h"
 #include "drawing/shades.h"
 
 namespace sw4 {
@@ -34,7 +35,7 @@ Rgb baseColour(Sim& sim, BombKind kind, int first, int second, const Shades& sh)
       c.r = 6 * second + 6 * first;
       c.b = 255 - 3 * first;
       c.g = ci(Int(rnd.next() * 60.0) - 2 * second);
-      if (first == 0 || (second == 0 && sim.form.CHsol.value() == 1)) {
+      if (first == 0 || (second == 0 && DrawingControls(sim).sunFixedBox().value() == 1)) {
         c.r = ci(Int(rnd.next() * 55.0) + 200);
         c.b = 0;
         c.g = ci(Int(rnd.next() * 30.0) + 200);
@@ -82,18 +83,18 @@ int drawPos(double x) {
 
 void Bomb(Sim& sim, int x, int y, BombKind kind, int first, int second) {
   if (!isBody(first) || !isBody(second)) return;
+  const DrawingControls drawing(sim);
   if (kind == BombKind::BodyDot) {
     DotStyle s =
-        dotStyleOf(sim, first, sim.form.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1);
+        dotStyleOf(sim, first, drawing.watchBox().value() == 1 ? sim.world.InspectedPlanet : -1);
     s.x = x;
     s.y = y;
     drawDot(sim.surface, sim.rnd, s);
     return;
   }
   const World& w = sim.world;
-  const Fs4& f = sim.form;
   Rnd& rnd = sim.rnd;
-  const Shades sh = shadesOf(sim, first, giantsNumber(f), waterworldsNumber(f));
+  const Shades sh = shadesOf(sim, first, drawing.giants(), drawing.waterworlds());
   const Color base = packClamped(baseColour(sim, kind, first, second, sh));
   const Rgb clamped{redOf(base), greenOf(base), blueOf(base)};
   const int C = ci(20 - w.PlanetType[first] * w.PlanetType[second]);
@@ -104,7 +105,7 @@ void Bomb(Sim& sim, int x, int y, BombKind kind, int first, int second) {
       const int s = std::clamp(ci(w.PlanetGravity[0] / 20), 30, 199);
       const int dx = dotOffset(rnd, s);
       const int dy = dotOffset(rnd, s);
-      if (f.CHsol.value() == 0) {
+      if (drawing.sunFixedBox().value() == 0) {
         const double r1 = rnd.next(), r2 = rnd.next(), r3 = rnd.next();
         plotDot(sim.surface, x, y, dx, dy,
                 packClamped({ci(clamped.r * r1), ci(clamped.g * r2), ci(clamped.b * r3)}));

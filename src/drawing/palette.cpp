@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/drawing_controls.h"
 #include "drawing/shades.h"
 
 namespace sw4 {
@@ -51,10 +52,10 @@ Rgb numberPalette(int first, double type, int S) {
 }  // namespace
 
 void refreshPalette(Sim& sim) {
-  const Fs4& f = sim.form;
+  const DrawingControls drawing(sim);
   PaletteMemo& memo = sim.palette;
-  const PaletteMemo::Key key{sim.world.TotalPlanets, f.ChCol.value(), giantsNumber(f),
-                             waterworldsNumber(f), f.TXw(0).lenient()};
+  const PaletteMemo::Key key{sim.world.TotalPlanets, drawing.colorBox().value(), drawing.giants(),
+                             drawing.waterworlds(), drawing.giantsField().lenient()};
   if (key == memo.key) return;
   memo.key = key;
   ++memo.epoch;

@@ -1,23 +1,13 @@
 #pragma once
 // The number and waterworld shades that the drawing colours are made from.
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {
 
 inline int ci(double x) {
   return CIntSaturated(x);
-}
-
-// Num of a class field: its strict value, or the field's design default when it is not a number.
-inline double classNumber(const Control& c, double fallback) {
-  return c.strictOk() ? c.strict() : fallback;
-}
-inline double giantsNumber(const Fs4& f) {
-  return classNumber(f.TXw(0), 2);
-}
-inline double waterworldsNumber(const Fs4& f) {
-  return classNumber(f.TXw(1), 102);
 }
 
 struct Shades {

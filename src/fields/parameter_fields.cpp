@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fields/field_controls.h"
 #include "model/body_kind.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -17,11 +19,11 @@ void setNumber(Control& c, double v) {
 }
 
 void gravityFieldLeft(Sim& sim, int k) {
-  Fs4& f = sim.form;
+  const ControlArray& gravity = FieldControls(sim).gravityFields();
   World& w = sim.world;
   // A sun gravity that is not a number leaves the sun's gravity as it was.
-  if (f.TXg(0).strictOk()) w.PlanetGravity[0] = f.TXg(0).strict();
-  Control& field = f.TXg(k);
+  if (gravity(0).strictOk()) w.PlanetGravity[0] = gravity(0).strict();
+  Control& field = gravity(k);
   if (k == 2) {
     if (field.lenient() < 0.4) field.setText("0.4");
     if (field.lenient() > 2.6) field.setText("2.6");
@@ -35,8 +37,8 @@ void gravityFieldLeft(Sim& sim, int k) {
     if (field.strict() > 99999) field.setText("99999");
   }
   for (int i = 1; i <= w.TotalPlanets; ++i) {
-    const BodyKind kind = bodyKindOf(f, i);
-    w.PlanetGravity[i] = gravityFieldOf(f, kind).lenient();
+    const BodyKind kind = bodyKindOf(sim.form, i);
+    w.PlanetGravity[i] = gravityFieldOf(sim.form, kind).lenient();
     w.PlanetType[i] = static_cast<int>(kind);
   }
 }
@@ -48,72 +50,81 @@ std::int16_t toInt16(double v) {
 }  // namespace
 
 void wireParameterFields(Sim& sim) {
-  Fs4& f = sim.form;
+  const FieldControls fields(sim);
+  World& w = sim.world;
+  Control& count = fields.countField();
+  Control& radius = fields.radiusField();
+  Control& momentum = fields.momentumField();
+  Control& crust = fields.crustField();
+  Control& core = fields.coreField();
+  Control& tag = fields.tagField();
 
   // A text that is not a number keeps the last good constant (the reading raises a fault).
-  f.TxTconstant.on(Event::LostFocus,
-                   [&f = sim.form, &w = sim.world] { w.GConstant = f.TxTconstant.strict(); });
-  for (Control* c : f.TXg.members()) {
+  Control& constant = fields.constantField();
+  constant.on(Event::LostFocus, [&constant, &w] { w.GConstant = constant.strict(); });
+  for (Control* c : fields.gravityFields().members()) {
     const int k = c->index();
     c->on(Event::LostFocus, [&sim, k] { gravityFieldLeft(sim, k); });
   }
-  f.TXn.on(Event::LostFocus, [&f = sim.form, &w = sim.world] {
-    if (f.TXn.lenient() > 144) f.TXn.setText("144");
-    if (f.TXn.lenient() < 1) f.TXn.setText("1");
+  count.on(Event::LostFocus, [&count] {
+    if (count.lenient() > 144) count.setText("144");
+    if (count.lenient() < 1) count.setText("1");
   });
-  f.Text1.on(Event::LostFocus, [&f = sim.form, &w = sim.world] {
-    w.PlanetRadius = std::max<std::int16_t>(toInt16(f.Text1.lenient()), 1);
-    setNumber(f.Text1, w.PlanetRadius);
+  radius.on(Event::LostFocus, [&radius, &w] {
+    w.PlanetRadius = std::max<std::int16_t>(toInt16(radius.lenient()), 1);
+    setNumber(radius, w.PlanetRadius);
   });
-  f.Text2.on(Event::LostFocus, [&f = sim.form, &w = sim.world] {
-    setNumber(f.Text2, std::fabs(f.Text2.lenient()));
-    w.MomentumRange = toInt16(f.Text2.lenient());
+  momentum.on(Event::LostFocus, [&momentum, &w] {
+    setNumber(momentum, std::fabs(momentum.lenient()));
+    w.MomentumRange = toInt16(momentum.lenient());
     w.MomentumQuarter = toInt16(w.MomentumRange / 4.0);
   });
-  f.Text4.on(Event::LostFocus, [&f = sim.form, &w = sim.world] {
-    w.CrustVolatility = toInt16(f.Text4.lenient());
+  crust.on(Event::LostFocus, [&crust, &w] {
+    w.CrustVolatility = toInt16(crust.lenient());
     w.CrustSpan = 2 * w.CrustVolatility + 1;
   });
-  f.Text5.on(Event::LostFocus, [&f = sim.form, &w = sim.world] {
-    w.PlanetCore = toInt16(f.Text5.lenient());
-    w.PlanetRadius = toInt16(f.Text1.lenient());
+  core.on(Event::LostFocus, [&core, &radius, &w] {
+    w.PlanetCore = toInt16(core.lenient());
+    w.PlanetRadius = toInt16(radius.lenient());
     if (w.PlanetCore > w.PlanetRadius) w.PlanetCore = w.PlanetRadius;
     if (w.PlanetCore < 1) w.PlanetCore = 1;
-    setNumber(f.Text5, w.PlanetCore);
+    setNumber(core, w.PlanetCore);
   });
-  f.Text7.on(Event::LostFocus, [&f = sim.form, &w = sim.world] {
-    w.TagPlanet = toInt16(f.Text7.lenient());
+  tag.on(Event::LostFocus, [&tag, &count, &w] {
+    w.TagPlanet = toInt16(tag.lenient());
     // The body count is held within the body arrays.
     w.TotalPlanets =
-        static_cast<std::int16_t>(std::clamp<int>(toInt16(f.TXn.lenient()), 0, kMaxBody));
+        static_cast<std::int16_t>(std::clamp<int>(toInt16(count.lenient()), 0, kMaxBody));
     if (w.TagPlanet > w.TotalPlanets) {
       w.TagPlanet = w.TotalPlanets;
-      setNumber(f.Text7, w.TagPlanet);
+      setNumber(tag, w.TagPlanet);
     }
     if (w.TagPlanet < 0) {
       w.TagPlanet = 0;
-      f.Text7.setText("0");
+      tag.setText("0");
     }
   });
 
-  f.TXn.on(Event::DblClick, [&f = sim.form, &w = sim.world] {
-    setNumber(f.TXn, f.TXn.lenient() + 1);
-    if (f.TXn.lenient() > 144) f.TXn.setText("144");
+  count.on(Event::DblClick, [&count] {
+    setNumber(count, count.lenient() + 1);
+    if (count.lenient() > 144) count.setText("144");
   });
-  for (Control* c : f.TXw.members()) {
+  for (Control* c : fields.classFields().members()) {
     c->on(Event::DblClick, [c] {
       setNumber(*c, c->lenient() + 1);
       if (c->lenient() > 999) c->setText("999");
     });
   }
-  f.Text4.on(Event::DblClick, [&f = sim.form, &w = sim.world] {
-    setNumber(f.Text4, f.Text4.lenient() - 1);
-    if (f.Text4.lenient() < 0) f.Text4.setText("0");
+  crust.on(Event::DblClick, [&crust] {
+    setNumber(crust, crust.lenient() - 1);
+    if (crust.lenient() < 0) crust.setText("0");
   });
-  f.Text1.on(Event::DblClick, [&f = sim.form, &w = sim.world] { f.Text1.setText(f.Text5.text()); });
-  f.Text5.on(Event::DblClick, [&f = sim.form, &w = sim.world] { f.Text5.setText(f.Text1.text()); });
-  f.Frame7.on(Event::DblClick, [&f = sim.form, &w = sim.world] { f.Frame7.setVisible(false); });
-  f.Frame8.on(Event::DblClick, [&f = sim.form, &w = sim.world] { f.Frame8.setVisible(false); });
+  radius.on(Event::DblClick, [&radius, &core] { radius.setText(core.text()); });
+  core.on(Event::DblClick, [&core, &radius] { core.setText(radius.text()); });
+  Control& starPanel = fields.starPanel();
+  Control& secondPanel = fields.secondPanel();
+  starPanel.on(Event::DblClick, [&starPanel] { starPanel.setVisible(false); });
+  secondPanel.on(Event::DblClick, [&secondPanel] { secondPanel.setVisible(false); });
 }
 
 }  // namespace sw4

@@ -2,7 +2,9 @@
 // fields and scroll bars from it.
 #include "contacts/contacts.h"
 #include "inspector/inspector.h"
+#include "inspector/inspector_controls.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 
@@ -18,15 +20,15 @@ void holdTo(double& v, double lo, double hi) {
 }
 
 void setRanges(Sim& sim) {
-  Fs4& f = sim.form;
+  const ControlArray& bars = InspectorControls(sim).scrollBars();
   for (int k : {3, 2}) {
-    f.Hsp(k).setMin(-999);
-    f.Hsp(k).setMax(999);
+    bars(k).setMin(-999);
+    bars(k).setMax(999);
   }
-  f.Hsp(0).setMin(900);
-  f.Hsp(1).setMin(0);
-  f.Hsp(0).setMax(CIntSaturated(sim.W()));
-  f.Hsp(1).setMax(CIntSaturated(sim.H() - 300));
+  bars(0).setMin(900);
+  bars(1).setMin(0);
+  bars(0).setMax(CIntSaturated(sim.W()));
+  bars(1).setMax(CIntSaturated(sim.H() - 300));
 }
 
 // A momentum inside -999..999 drives its scroll bar; one beyond is held to the end and leaves
@@ -39,41 +41,43 @@ void showMomentum(double m, Control& bar) {
 
 void SetBody(Sim& sim, int n) {
   if (!isBody(n)) return;
-  Fs4& f = sim.form;
+  const InspectorControls inspector(sim);
+  const ControlArray& fields = inspector.fields();
+  const ControlArray& bars = inspector.scrollBars();
   World& w = sim.world;
   setRanges(sim);
   // The body is held first, so the fields show where it now is.
-  holdTo(w.PlanetX[n], f.Hsp(0).min(), f.Hsp(0).max());
-  holdTo(w.PlanetY[n], f.Hsp(1).min(), f.Hsp(1).max());
+  holdTo(w.PlanetX[n], bars(0).min(), bars(0).max());
+  holdTo(w.PlanetY[n], bars(1).min(), bars(1).max());
   holdTo(w.MomentumX[n], -999, 999);
   holdTo(w.MomentumY[n], -999, 999);
 
-  f.TXTp(0).setText(formatG(w.PlanetX[n]));
-  f.TXTp(1).setText(formatG(w.PlanetY[n]));
-  f.TXTp(2).setText(formatG(w.MomentumX[n]));
-  f.TXTp(3).setText(formatG(w.MomentumY[n]));
-  f.TXTp(4).setText(formatUpTo(w.PlanetGravity[n], 16));
+  fields(0).setText(formatG(w.PlanetX[n]));
+  fields(1).setText(formatG(w.PlanetY[n]));
+  fields(2).setText(formatG(w.MomentumX[n]));
+  fields(3).setText(formatG(w.MomentumY[n]));
+  fields(4).setText(formatUpTo(w.PlanetGravity[n], 16));
 
   // In "visual" mode each of these may raise a change that writes the fields back and reloads
   // the body; every reload leaves one more value whole and equal to its bar, so it ends.
-  f.Hsp(0).setValue(static_cast<int>(Int(w.PlanetX[n])));
-  f.Hsp(1).setValue(static_cast<int>(Int(w.PlanetY[n])));
-  showMomentum(w.MomentumX[n], f.Hsp(2));
-  showMomentum(w.MomentumY[n], f.Hsp(3));
+  bars(0).setValue(static_cast<int>(Int(w.PlanetX[n])));
+  bars(1).setValue(static_cast<int>(Int(w.PlanetY[n])));
+  showMomentum(w.MomentumX[n], bars(2));
+  showMomentum(w.MomentumY[n], bars(3));
 }
 
 void Asgard(Sim& sim) {
-  Fs4& f = sim.form;
-  const int n = bodyNamedLeniently(f.TXTOden);
+  const InspectorControls inspector(sim);
+  const int n = bodyNamedLeniently(inspector.bodyField());
   if (n < 0) return;  // names no body: nothing to load
   sim.editorBody = n;
-  f.TxTyp.setText(formatG(sim.world.PlanetType[n]));
+  inspector.typeField().setText(formatG(sim.world.PlanetType[n]));
   SetBody(sim, n);
   Ocean(sim, n);
   if (sim.world.PlanetOff[n] == 1) {
-    f.Chon.setValue(1);
+    inspector.planetSwitch().setValue(1);
   } else if (sim.world.PlanetOff[n] == 0) {
-    f.Chon.setValue(0);
+    inspector.planetSwitch().setValue(0);
   }
   ReOrbit(sim);
 }

@@ -1,5 +1,5 @@
 #include "inspector/inspector.h"
-#include "model/world.h"
+#include "model/body_slots.h"
 #include "platform/readings.h"
 
 namespace sw4 {

@@ -6,8 +6,11 @@
 
 #include "contacts/contacts.h"
 #include "inspector/inspector.h"
+#include "inspector/inspector_controls.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
+#include "observation/record_panel.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -18,88 +21,96 @@ void show(std::initializer_list<Control*> controls, bool visible) {
   for (Control* c : controls) c->setVisible(visible);
 }
 
-void showIndices(ControlArray& array, int from, int to, bool visible) {
+void showIndices(const ControlArray& array, int from, int to, bool visible) {
   for (int k = from; k <= to; ++k) array(k).setVisible(visible);
 }
 
 // Qui reaches the bodies up to the count in TXn, never beyond the arrays; a count that is not a
 // number leaves the range as it was.
-void setBodyRange(Fs4& f) {
-  if (!f.TXn.strictOk()) return;
-  const double count = roundHalfEven(f.TXn.strict());
-  f.Qui.setMax(static_cast<int>(std::clamp(count, 0.0, static_cast<double>(kMaxBody))));
+void setBodyRange(const InspectorControls& in) {
+  const Control& countField = in.countField();
+  if (!countField.strictOk()) return;
+  const double count = roundHalfEven(countField.strict());
+  in.bodyScroll().setMax(static_cast<int>(std::clamp(count, 0.0, static_cast<double>(kMaxBody))));
 }
 
 void pauseAndOpen(Sim& sim) {
-  Fs4& f = sim.form;
-  f.Ti.setEnabled(false);
-  showIndices(f.TXTp, 0, 4, true);
-  showIndices(f.Label6, 0, 4, true);
-  show({&f.TXTOden, &f.La(0), &f.La(16), &f.TxTyp}, true);
-  setBodyRange(f);
-  if (f.Qui.value() == 0) {
-    f.Qui.setValue(1);  // walks body 1 and then the sun into the editor
-    f.Qui.setValue(0);
+  const InspectorControls in(sim);
+  const RecordPanel p(sim);
+  Control& scroll = in.bodyScroll();
+  in.tickTimer().setEnabled(false);
+  showIndices(in.fields(), 0, 4, true);
+  showIndices(in.fieldCaptions(), 0, 4, true);
+  show({&in.bodyField(), &in.bodyCaption(), &in.typeCaption(), &in.typeField()}, true);
+  setBodyRange(in);
+  if (scroll.value() == 0) {
+    scroll.setValue(1);  // walks body 1 and then the sun into the editor
+    scroll.setValue(0);
   } else {
-    f.Qui.setValue(CIntSaturated(f.TXTOden.lenient()));
+    scroll.setValue(CIntSaturated(in.bodyField().lenient()));
   }
-  Ocean(sim, CIntSaturated(f.TXTOden.lenient()));
-  f.TiF.setEnabled(true);
+  Ocean(sim, CIntSaturated(in.bodyField().lenient()));
+  in.blinkTimer().setEnabled(true);
   Asgard(sim);
-  show({&f.Qui, &f.Frame2}, true);
-  f.Opadd(0).userClick();
-  f.Hsp(0).setMax(CIntSaturated(sim.W()));
-  f.Hsp(1).setMax(CIntSaturated(sim.H()));
-  f.Chon.setVisible(true);
-  show({&f.TXTp(5), &f.TXTp(6), &f.La(5), &f.La(15), &f.ChLim, &f.Label8, &f.Label9, &f.Label7,
-        &f.LaVmax, &f.LaVmin, &f.LaVnow, &f.LavPer},
+  show({&scroll, &in.modeFrame()}, true);
+  in.numMode().userClick();
+  in.scrollBars()(0).setMax(CIntSaturated(sim.W()));
+  in.scrollBars()(1).setMax(CIntSaturated(sim.H()));
+  in.planetSwitch().setVisible(true);
+  show({&p.aphelionField(), &p.perihelionField(), &p.aphelionCaption(), &p.perihelionCaption(),
+        &p.watchBox(), &p.lastChangeLabel(), &p.differenceLabel(), &p.lastChangeCaption(),
+        &p.highestSpeedLabel(), &p.lowestSpeedLabel(), &p.speedLabel(), &p.speedRangeLabel()},
        true);
 }
 
 void resumeAndClose(Sim& sim) {
-  Fs4& f = sim.form;
-  if (f.ChLim.value() != 1) {
-    show({&f.TXTp(5), &f.TXTp(6), &f.La(5), &f.La(15), &f.TXTOden, &f.ChLim, &f.Label8, &f.Label7,
-          &f.Label9, &f.LaVmax, &f.LaVmin, &f.LaVnow, &f.LavPer},
+  const InspectorControls in(sim);
+  const RecordPanel p(sim);
+  if (p.watchBox().value() != 1) {
+    show({&p.aphelionField(), &p.perihelionField(), &p.aphelionCaption(), &p.perihelionCaption(),
+          &p.bodyField(), &p.watchBox(), &p.lastChangeLabel(), &p.lastChangeCaption(),
+          &p.differenceLabel(), &p.highestSpeedLabel(), &p.lowestSpeedLabel(), &p.speedLabel(),
+          &p.speedRangeLabel()},
          false);
   } else {
-    show({&f.LavPer, &f.LaVnow, &f.LaVmax, &f.LaVmin, &f.Label8, &f.Label7, &f.ChLim, &f.TXTOden,
-          &f.TXTp(5), &f.TXTp(6), &f.La(5), &f.La(15)},
+    show({&p.speedRangeLabel(), &p.speedLabel(), &p.highestSpeedLabel(), &p.lowestSpeedLabel(),
+          &p.lastChangeLabel(), &p.lastChangeCaption(), &p.watchBox(), &p.bodyField(),
+          &p.aphelionField(), &p.perihelionField(), &p.aphelionCaption(), &p.perihelionCaption()},
          true);
   }
-  f.Chon.setVisible(false);
-  if (f.CHsol.value() != 1) f.ImSun.setVisible(false);
-  f.La(0).setVisible(false);
-  showIndices(f.TXTp, 0, 4, false);
-  showIndices(f.Label6, 0, 4, false);
-  show({&f.La(16), &f.TxTyp}, false);
-  f.Ti.setEnabled(true);
-  f.Shark.setVisible(false);
-  f.TiF.setEnabled(false);
-  show({&f.Qui, &f.Frame2}, false);
+  in.planetSwitch().setVisible(false);
+  if (in.sunFixedBox().value() != 1) in.sunPicture().setVisible(false);
+  in.bodyCaption().setVisible(false);
+  showIndices(in.fields(), 0, 4, false);
+  showIndices(in.fieldCaptions(), 0, 4, false);
+  show({&in.typeCaption(), &in.typeField()}, false);
+  in.tickTimer().setEnabled(true);
+  in.marker().setVisible(false);
+  in.blinkTimer().setEnabled(false);
+  show({&in.bodyScroll(), &in.modeFrame()}, false);
   for (int k = 0; k <= 3; ++k) {
-    f.TXTp(k).setVisible(false);
-    f.Hsp(k).setVisible(false);
+    in.fields()(k).setVisible(false);
+    in.scrollBars()(k).setVisible(false);
   }
-  f.Opadd(0).setValue(0);
-  f.Opadd(1).setValue(0);
+  in.numMode().setValue(0);
+  in.visualMode().setValue(0);
 }
 
 }  // namespace
 
 void wirePauseButton(Sim& sim) {
-  Fs4& f = sim.form;
-  f.Command5.on(Event::Click, [&sim] {
+  const InspectorControls in(sim);
+  in.pauseButton().on(Event::Click, [&sim, in] {
     ReOrbit(sim);
     sim.world.TickCount = 0;
-    if (sim.form.Ti.enabled()) {
+    if (in.tickTimer().enabled()) {
       pauseAndOpen(sim);
     } else {
       resumeAndClose(sim);
     }
   });
-  f.Qui.on(Event::Change, [&sim] {
-    sim.form.TXTOden.setText(std::to_string(sim.form.Qui.value()));
+  in.bodyScroll().on(Event::Change, [&sim, in] {
+    in.bodyField().setText(std::to_string(in.bodyScroll().value()));
     Asgard(sim);
   });
 }

@@ -1,20 +1,21 @@
 // "Min/Max Tag": ticked with body 0 named, the records watch body 1; unticked, the panel hides.
 #include "inspector/inspector.h"
-#include "model/sim.h"
 #include "observation/observation.h"
+#include "observation/record_panel.h"
 
 namespace sw4 {
 
 void wireRecordsBox(Sim& sim) {
-  sim.form.ChLim.on(Event::Click, [&sim] {
-    Fs4& f = sim.form;
-    if (f.ChLim.value() == 1) {
-      if (f.TXTOden.strictOk() && f.TXTOden.strict() == 0) {
-        f.TXTOden.setText("1");
+  const RecordPanel panel(sim);
+  panel.watchBox().on(Event::Click, [&sim, panel] {
+    Control& body = panel.bodyField();
+    if (panel.watchBox().value() == 1) {
+      if (body.strictOk() && body.strict() == 0) {
+        body.setText("1");
         Asgard(sim);
       }
-    } else if (f.ChLim.value() == 0) {
-      hideRecordPanel(f);
+    } else if (panel.watchBox().value() == 0) {
+      hideRecordPanel(sim);
     }
   });
 }

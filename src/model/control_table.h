@@ -1,42 +1,11 @@
 #pragma once
-// The form's declaration: one list (fs4_controls.def) gives every control its Fs4 member, its
-// design-time state and its place, so a misspelt name does not compile.
-#include <cstdint>
-
+// The form's design: fs4_controls.def gives every member of fs4_members.def its design-time state
+// and its place.
+#include "model/control_id.h"
 #include "platform/color.h"
 #include "platform/control.h"
 
 namespace sw4 {
-
-// One enumerator per Fs4 member (a control or a control array).
-enum class ControlId : std::uint8_t {
-#define SW4_CONTROL(Name, ...) Name,
-#define SW4_ARRAY(Name, ...) Name,
-#define SW4_ITEM(...)
-#include "model/fs4_controls.def"
-#undef SW4_CONTROL
-#undef SW4_ARRAY
-#undef SW4_ITEM
-  None  // no control: the window itself as a container
-};
-inline constexpr int kControlIds = static_cast<int>(ControlId::None);
-
-// The kind shared by the members of a control array.
-constexpr Kind arrayKind(ControlId id) {
-  switch (id) {
-#define SW4_CONTROL(...)
-#define SW4_ARRAY(Name, K) \
-  case ControlId::Name:    \
-    return Kind::K;
-#define SW4_ITEM(...)
-#include "model/fs4_controls.def"
-#undef SW4_CONTROL
-#undef SW4_ARRAY
-#undef SW4_ITEM
-    default:
-      return Kind::Label;
-  }
-}
 
 inline constexpr Color kThemeDefault = -1;
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/world.h"
+#include "model/body_slots.h"
 #include "platform/color.h"
 
 namespace sw4 {

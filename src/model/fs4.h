@@ -1,86 +1,19 @@
 #pragma once
-#include <array>
-#include <deque>
-#include <map>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
-
-#include "model/control_table.h"
-#include "platform/control.h"
+// The form with a named member for every control and control array of fs4_members.def: what code
+// that names a control includes.
+#include "model/form_controls.h"
 
 namespace sw4 {
 
-// An indexed control array such as TXg(0..5). Indexing a number that has no control raises Fault.
-class ControlArray {
- public:
-  Control& operator()(int i) const;
-  Control& operator[](int i) const { return (*this)(i); }
-  const std::vector<Control*>& members() const { return members_; }
-  void add(Control* c);
-  int lowest() const;
-  int highest() const;
-
- private:
-  std::vector<Control*> members_;  // by index; gaps are null
-};
-
-// The window's design size in twips (1024 x 768 pixels): every control's place is given for it.
-inline constexpr int kDesignWidthTwips = 15360;
-inline constexpr int kDesignHeightTwips = 11520;
-
-// The window "SW4" as a model: every control with its design-time state, created from the
-// declaration list.
-class FormControls {
- public:
-  FormControls();
-  FormControls(const FormControls&) = delete;
-  FormControls& operator=(const FormControls&) = delete;
-
-  // Lookup by name and index (-1 for a control that is not in an array); null when unknown.
-  Control* find(std::string_view name, int index = -1) const;
-  Control& get(std::string_view name, int index = -1) const;  // throws std::out_of_range
-  ControlArray& array(std::string_view name);
-  // Lookup by declared id; throws std::out_of_range for an index the array does not have.
-  Control& control(ControlId id, int index = -1) const;
-  ControlArray& array(ControlId id) const;
-  const std::deque<Control>& all() const { return controls_; }
-  std::deque<Control>& all() { return controls_; }
-  // Every caption of the layout with the controls it captions.
-  const std::vector<std::pair<Control*, std::vector<Control*>>>& captionLinks() const {
-    return captionLinks_;
-  }
-
-  // Every control back at its design-time state; observers follow, no handler runs.
-  void restoreDesign();
-
-  std::string caption = "SW4";
-  Color backColor = 0;
-
- private:
-  std::deque<Control> controls_;
-  std::vector<ControlState> design_;  // by position in controls_
-  std::map<std::string, Control*, std::less<>> byName_;
-  std::map<std::string, ControlArray, std::less<>> arrays_;
-  std::array<Control*, kControlIds> single_{};
-  std::array<ControlArray*, kControlIds> arrayOf_{};
-  std::deque<std::vector<Control*>> groups_;
-  std::vector<std::pair<Control*, std::vector<Control*>>> captionLinks_;
-};
-
-// The form with a named member for every control and control array of fs4_controls.def.
 class Fs4 : public FormControls {
  public:
   Fs4();
 
 #define SW4_CONTROL(Name, ...) Control& Name;
 #define SW4_ARRAY(Name, ...) ControlArray& Name;
-#define SW4_ITEM(...)
-#include "model/fs4_controls.def"
+#include "model/fs4_members.def"
 #undef SW4_CONTROL
 #undef SW4_ARRAY
-#undef SW4_ITEM
 };
 
 }  // namespace sw4

@@ -51,18 +51,34 @@ constexpr const char* kCrustTip =
 constexpr const char* kPerfect = "Perfect Cicle";
 constexpr const char* kPreset = "Preset Parameters";
 
-const ControlDecl kControls[] = {
-#define SW4_CONTROL(Name, K, P, ...) \
-  {.id = Name, .name = #Name, .kind = Kind::K, .place = P __VA_OPT__(, ) __VA_ARGS__},
-#define SW4_ARRAY(...)
-#define SW4_ITEM(Name, Index, P, ...)                                                     \
-  {.id = Name, .name = #Name, .index = Index, .kind = arrayKind(Name), .place = P        \
-   __VA_OPT__(, ) __VA_ARGS__},
+constexpr ControlDecl kControls[] = {
+#define SW4_CONTROL(Name, P, ...) \
+  {.id = Name, .name = #Name, .kind = kindOf(Name), .place = P __VA_OPT__(, ) __VA_ARGS__},
+#define SW4_ITEM(Name, Index, P, ...) \
+  {.id = Name,                        \
+   .name = #Name,                     \
+   .index = Index,                    \
+   .kind = kindOf(Name),              \
+   .place = P __VA_OPT__(, ) __VA_ARGS__},
 #include "model/fs4_controls.def"
 #undef SW4_CONTROL
-#undef SW4_ARRAY
 #undef SW4_ITEM
 };
+
+// Every member has a row, and its rows are numbered just when it is an array.
+constexpr bool rowsMatchMembers() {
+  for (int id = 0; id < kControlIds; ++id) {
+    bool found = false;
+    for (const ControlDecl& d : kControls) {
+      if (static_cast<int>(d.id) != id) continue;
+      found = true;
+      if ((d.index >= 0) != isArray(d.id)) return false;
+    }
+    if (!found) return false;
+  }
+  return true;
+}
+static_assert(rowsMatchMembers(), "fs4_controls.def and fs4_members.def disagree");
 
 }  // namespace
 

@@ -2,13 +2,29 @@
 
 #include <algorithm>
 
+#include "model/fs4.h"
 #include "model/theme.h"
+#include "model/world.h"
 
 namespace sw4 {
 
-Sim::Sim() {
+Sim::Sim()
+    : form_(std::make_unique<Fs4>()),
+      world_(std::make_unique<World>()),
+      form(*form_),
+      world(*world_) {
   surface.setBackground(theme::kDrawingBack);
   surface.resize(widthTwips_, heightTwips_);
+}
+
+Sim::~Sim() = default;
+
+void Sim::resetState() {
+  world = World{};
+  rnd = Rnd{};
+  surface.clear();
+  palette = PaletteMemo{};
+  dots = DotMemo{};
 }
 
 void Sim::resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio) {

@@ -1,16 +1,18 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/drawing_memo.h"
-#include "model/fs4.h"
-#include "model/world.h"
 #include "platform/hook.h"
 #include "platform/rnd.h"
 #include "platform/surface.h"
 
 namespace sw4 {
+
+class Fs4;
+struct World;
 
 // Everything one running program holds: the window's controls, the world, the random generator,
 // the drawing surface and what the drawing remembers between ticks. Every subsystem works on it;
@@ -18,11 +20,18 @@ namespace sw4 {
 class Sim {
  public:
   Sim();
+  ~Sim();
   Sim(const Sim&) = delete;
   Sim& operator=(const Sim&) = delete;
 
-  Fs4 form;
-  World world;
+ private:
+  // Held apart, so that only the code that reads them includes them.
+  std::unique_ptr<Fs4> form_;
+  std::unique_ptr<World> world_;
+
+ public:
+  Fs4& form;     // model/fs4.h
+  World& world;  // model/world.h
   Rnd rnd;
   Surface surface;
   PaletteMemo palette;
@@ -33,6 +42,9 @@ class Sim {
   float H() const { return static_cast<float>(heightTwips_); }
   int widthTwips() const { return widthTwips_; }
   int heightTwips() const { return heightTwips_; }
+  // The world, the generator, the drawing and the drawing's memo as they start.
+  void resetState();
+
   // The drawing area changed size; what is drawn stays where it is (Surface::resize).
   void resizeDrawingArea(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
 

@@ -2,10 +2,9 @@
 #include <array>
 #include <cstdint>
 
-namespace sw4 {
+#include "model/body_slots.h"
 
-inline constexpr int kBodySlots = 1000;
-inline constexpr int kMaxBody = kBodySlots - 1;
+namespace sw4 {
 
 using BodyDoubles = std::array<double, kBodySlots>;
 
@@ -42,9 +41,5 @@ struct World {
   std::int16_t StarIndex = 0;
   double VelocityMax = 0, VelocityMin = 0, VelocityRatio = 0;
 };
-
-inline bool isBody(int i) {
-  return i >= 0 && i <= kMaxBody;
-}
 
 }  // namespace sw4

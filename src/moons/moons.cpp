@@ -5,6 +5,8 @@
 
 #include "model/options.h"
 #include "model/sim.h"
+#include "model/world.h"
+#include "moons/moon_controls.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -38,15 +40,15 @@ bool anyParentAlive(const World& w) {
 }
 
 void firstAttempt(Sim& sim, Control& box, void (*attempt)(Sim&, int)) {
-  Fs4& f = sim.form;
+  const MoonControls moons(sim);
   if (box.value() == 1) {
-    f.Text8.setVisible(true);
-    f.Lapollo.setVisible(true);
+    moons.rangeField().setVisible(true);
+    moons.attemptsLabel().setVisible(true);
     attempt(sim, sim.world.TotalPlanets);
-    option(f, BorderBehaviour::FourDim).setValue(1);
+    option(sim.form, BorderBehaviour::FourDim).setValue(1);
   } else {
-    f.Text8.setVisible(false);
-    f.Lapollo.setVisible(false);
+    moons.rangeField().setVisible(false);
+    moons.attemptsLabel().setVisible(false);
   }
 }
 
@@ -55,7 +57,7 @@ void firstAttempt(Sim& sim, Control& box, void (*attempt)(Sim&, int)) {
 void Lunarfy(Sim& sim, int m) {
   if (!isBody(m)) return;
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const MoonControls moons(sim);
   Rnd& rnd = sim.rnd;
   // With bodies 0 to 4 all off there is no parent to find: the body stays as it was.
   if (!anyParentAlive(w)) return;
@@ -64,8 +66,8 @@ void Lunarfy(Sim& sim, int m) {
   int q;
   do {
     p = parentDraw(rnd);
-    rad = f.Text1.lenient();
-    q = CIntSaturated(f.Text8.lenient());
+    rad = moons.radiusField().lenient();
+    q = CIntSaturated(moons.rangeField().lenient());
   } while (w.PlanetOff[p] == 1);
   const long q2 = 2L * q;  // cannot overflow
   Candidate c;
@@ -79,12 +81,12 @@ void Lunarfy(Sim& sim, int m) {
 void Moonify(Sim& sim, int m) {
   if (!isBody(m)) return;
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const MoonControls moons(sim);
   Rnd& rnd = sim.rnd;
   const int p = parentDraw(rnd);
-  const double rad = f.Text1.lenient();
-  const int q = CIntSaturated(f.Text8.lenient());
-  if (selected(f, CollisionMode::Bond)) option(f, CollisionMode::Ignor).setValue(1);
+  const double rad = moons.radiusField().lenient();
+  const int q = CIntSaturated(moons.rangeField().lenient());
+  if (selected(sim.form, CollisionMode::Bond)) option(sim.form, CollisionMode::Ignor).setValue(1);
   const long q2 = 2L * q;
   Candidate c;
   c.x = w.PlanetX[p] - rad + rnd.next() * rad;
@@ -95,8 +97,11 @@ void Moonify(Sim& sim, int m) {
 }
 
 void wireMoons(Sim& sim) {
-  sim.form.CHLun.on(Event::Click, [&sim] { firstAttempt(sim, sim.form.CHLun, Lunarfy); });
-  sim.form.ChMoon.on(Event::Click, [&sim] { firstAttempt(sim, sim.form.ChMoon, Moonify); });
+  const MoonControls moons(sim);
+  Control& lunar = moons.lunarBox();
+  Control& moon = moons.moonBox();
+  lunar.on(Event::Click, [&sim, &lunar] { firstAttempt(sim, lunar, Lunarfy); });
+  moon.on(Event::Click, [&sim, &moon] { firstAttempt(sim, moon, Moonify); });
 }
 
 }  // namespace sw4

@@ -3,12 +3,11 @@
 
 namespace sw4 {
 
-class Fs4;
 class Sim;
 
 void ReOrbit(Sim& sim);      // resets both records to the watched body's distance
 void recordsStep(Sim& sim);  // the tick's record update
 void Velco(Sim& sim);        // the speed statistics
-void hideRecordPanel(Fs4& f);
+void hideRecordPanel(Sim& sim);
 
 }  // namespace sw4

@@ -2,7 +2,9 @@
 #include <cmath>
 
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
+#include "observation/record_panel.h"
 #include "platform/readings.h"
 
 namespace sw4 {
@@ -17,25 +19,31 @@ double distanceFromSun(const World& w, int n) {
 }
 
 void showRecords(Sim& sim) {
-  sim.form.TXTp(5).setText(formatG(sim.world.Aphelion));
-  sim.form.TXTp(6).setText(formatG(sim.world.Perihelion));
+  const RecordPanel panel(sim);
+  panel.aphelionField().setText(formatG(sim.world.Aphelion));
+  panel.perihelionField().setText(formatG(sim.world.Perihelion));
 }
 
 }  // namespace
 
-void hideRecordPanel(Fs4& f) {
-  for (Control* c : {&f.TXTp(5), &f.TXTp(6), &f.La(15), &f.La(5), &f.ChLim, &f.Label8, &f.Label9,
-                     &f.Label7, &f.TXTOden, &f.LaVmax, &f.LaVmin, &f.LaVnow, &f.LavPer})
+void hideRecordPanel(Sim& sim) {
+  const RecordPanel p(sim);
+  for (Control* c :
+       {&p.aphelionField(), &p.perihelionField(), &p.perihelionCaption(), &p.aphelionCaption(),
+        &p.watchBox(), &p.lastChangeLabel(), &p.differenceLabel(), &p.lastChangeCaption(),
+        &p.bodyField(), &p.highestSpeedLabel(), &p.lowestSpeedLabel(), &p.speedLabel(),
+        &p.speedRangeLabel()})
     c->setVisible(false);
 }
 
 void ReOrbit(Sim& sim) {
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const RecordPanel panel(sim);
+  const Control& body = panel.bodyField();
   // A text that is not a 16-bit number watches no body: both records become 0.
   std::int16_t n = -1;
-  if (f.TXTOden.strictOk()) {
-    const double v = roundHalfEven(f.TXTOden.strict());
+  if (body.strictOk()) {
+    const double v = roundHalfEven(body.strict());
     if (v >= -32768 && v <= 32767) n = static_cast<std::int16_t>(v);
   }
   if (n == 0) n = 1;
@@ -43,13 +51,13 @@ void ReOrbit(Sim& sim) {
   const double d = distanceFromSun(w, n);
   w.Aphelion = w.Perihelion = std::isfinite(d) ? d : 0;
   showRecords(sim);
-  f.TXTp(5).setForeColor(f.TXn.foreColor());
-  f.TXTp(6).setForeColor(f.TXn.foreColor());
+  panel.aphelionField().setForeColor(panel.countField().foreColor());
+  panel.perihelionField().setForeColor(panel.countField().foreColor());
 }
 
 void recordsStep(Sim& sim) {
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const RecordPanel panel(sim);
   const int n = w.InspectedPlanet;
   if (!isBody(n)) return;  // the watched number names no body
   const double d = distanceFromSun(w, n);
@@ -58,14 +66,15 @@ void recordsStep(Sim& sim) {
   if (d > w.Aphelion) {
     w.Aphelion = d;
     w.AphelionToggle = w.AphelionToggle ? 0 : -1;
-    f.TXTp(5).setForeColor(w.AphelionToggle ? rgb(128, 191, 255) : rgb(255, 191, 128));
+    panel.aphelionField().setForeColor(w.AphelionToggle ? rgb(128, 191, 255) : rgb(255, 191, 128));
   }
   if (d < w.Perihelion) {
     w.Perihelion = d;
     w.PerihelionToggle = w.PerihelionToggle ? 0 : -1;
-    f.TXTp(6).setForeColor(w.PerihelionToggle ? rgb(191, 255, 128) : rgb(255, 128, 191));
+    panel.perihelionField().setForeColor(w.PerihelionToggle ? rgb(191, 255, 128)
+                                                            : rgb(255, 128, 191));
   }
-  if (f.ChLim.value() == 1) Velco(sim);
+  if (panel.watchBox().value() == 1) Velco(sim);
   showRecords(sim);
 }
 

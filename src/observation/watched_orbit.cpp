@@ -1,6 +1,8 @@
 #include "observation/watched_orbit.h"
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 
 namespace sw4 {
 

@@ -2,58 +2,61 @@
 #include <string>
 
 #include "model/sim.h"
+#include "model/world.h"
 #include "observation/observation.h"
 #include "platform/readings.h"
 #include "program/program.h"
+#include "program/program_controls.h"
 #include "program/timer_period.h"
 
 namespace sw4 {
 
 namespace {
 
-void setClearingPeriod(Sim& sim) {
-  sim.form.Tiball.setInterval(timerPeriodMs(sim.form.TXref.lenient() * 1000));
+void setClearingPeriod(const ProgramControls& program) {
+  program.clearingTimer().setInterval(timerPeriodMs(program.clearingField().lenient() * 1000));
 }
 
 }  // namespace
 
 void wireClearingAndSeed(Sim& sim) {
-  Fs4& f = sim.form;
-  f.Command4.on(Event::Click, [&sim] {
+  const ProgramControls program(sim);
+  program.clearButton().on(Event::Click, [&sim] {
     sim.surface.clear();
     ReOrbit(sim);
     sim.world.VelocityMax = 0;
     sim.world.VelocityMin = 0;
   });
-  f.CHr.on(Event::Click, [&sim] {
-    Fs4& f = sim.form;
-    if (f.CHr.value() == 1) {
-      f.TXref.setVisible(true);
-      setClearingPeriod(sim);
-      f.Tiball.setEnabled(true);
+  program.clearingBox().on(Event::Click, [program] {
+    if (program.clearingBox().value() == 1) {
+      program.clearingField().setVisible(true);
+      setClearingPeriod(program);
+      program.clearingTimer().setEnabled(true);
     } else {
-      f.TXref.setVisible(false);
-      f.Tiball.setEnabled(false);
+      program.clearingField().setVisible(false);
+      program.clearingTimer().setEnabled(false);
     }
   });
-  f.TXref.on(Event::LostFocus, [&sim] { setClearingPeriod(sim); });
-  f.Tiball.on(Event::Timer, [&sim] {
-    if (!sim.form.TXTOden.visible()) sim.surface.clear();
+  program.clearingField().on(Event::LostFocus, [program] { setClearingPeriod(program); });
+  program.clearingTimer().on(Event::Timer, [&sim, program] {
+    if (!program.bodyField().visible()) sim.surface.clear();
   });
-  f.Tr.on(Event::Timer, [&sim] {
+  program.seedTimer().on(Event::Timer, [&sim, program] {
     World& w = sim.world;
     int next = w.SeedCounter + 1;
     if (next > 32000) next = -32000;
     w.SeedCounter = static_cast<std::int16_t>(next);
-    sim.form.TXran.setText(std::to_string(w.SeedCounter));
+    program.seedField().setText(std::to_string(w.SeedCounter));
   });
-  f.CHran.on(Event::Click, [&sim] { sim.form.Tr.setEnabled(sim.form.CHran.value() != 1); });
-  f.TXran.on(Event::LostFocus, [&sim] {
-    Control& t = sim.form.TXran;
+  program.randomSeedBox().on(Event::Click, [program] {
+    program.seedTimer().setEnabled(program.randomSeedBox().value() != 1);
+  });
+  program.seedField().on(Event::LostFocus, [program] {
+    Control& t = program.seedField();
     if (t.lenient() < -32767) t.setText("-32767");
     if (t.lenient() > 32767) t.setText("32767");
   });
-  f.Command1.on(Event::Click, [&sim] {
+  program.exitButton().on(Event::Click, [&sim] {
     sim.ended = true;
     sim.endProgram();
   });

@@ -8,7 +8,9 @@
 #include "drawing/body_dot.h"
 #include "drawing/drawing.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
+#include "program/program_controls.h"
 
 namespace sw4 {
 
@@ -30,7 +32,7 @@ double ArcSin(double x) {
 void motionStep(Sim& sim, int a) {
   World& w = sim.world;
   if (w.PlanetOff[a] != 0) return;
-  if (a == 0 && sim.form.CHsol.value() != 0) return;
+  if (a == 0 && ProgramControls(sim).sunFixedBox().value() != 0) return;
   const double x = w.PlanetX[a] + w.MomentumX[a];
   const double y = w.PlanetY[a] + w.MomentumY[a];
   // A position beyond the Double range would be no position at all: the body stays put.
@@ -54,13 +56,13 @@ struct PairRules {
   int watched;        // the body drawn in the highlight colour, -1 for none
 
   static PairRules read(const Sim& sim) {
-    const Fs4& f = sim.form;
-    return {f.Ch2.value() == 1 || f.ChSpi.value() == 1,
-            f.ChA.value() == 1,
-            f.Chdark.value() == 1,
-            f.TXw(2).lenient(),
+    const ProgramControls c(sim);
+    return {c.binaryBox().value() == 1 || c.spiralBox().value() == 1,
+            c.allOrbitBox().value() == 1,
+            c.darkMatterBox().value() == 1,
+            c.classFields()(2).lenient(),
             static_cast<double>(sim.world.PlanetRadius),
-            f.ChLim.value() == 1 ? sim.world.InspectedPlanet : -1};
+            c.watchBox().value() == 1 ? sim.world.InspectedPlanet : -1};
   }
 };
 
@@ -274,7 +276,7 @@ Pull pullsOn(Sim& sim, int a, PairRules& rules, ChangeWatch& watch) {
 
 void gravityPass(Sim& sim) {
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const Control& sunFixed = ProgramControls(sim).sunFixedBox();
   PairRules rules = PairRules::read(sim);
   refreshDotStyles(sim, w.TotalPlanets, rules.watched);
   ChangeWatch watch(sim);
@@ -286,7 +288,7 @@ void gravityPass(Sim& sim) {
       refreshDotStyles(sim, w.TotalPlanets, rules.watched);
     }
     if (w.PlanetOff[a] == 0) {
-      if (a > 0 || f.CHsol.value() == 0) {
+      if (a > 0 || sunFixed.value() == 0) {
         const double mx = w.MomentumX[a] + pull.x;
         const double my = w.MomentumY[a] + pull.y;
         // Pulls that sum beyond the Double range are dropped for this tick.

@@ -6,6 +6,7 @@
 #include "galaxy/galaxy.h"
 #include "inspector/inspector.h"
 #include "moons/moons.h"
+#include "program/program_controls.h"
 #include "scenarios/scenarios.h"
 #include "website/website.h"
 
@@ -22,7 +23,7 @@ Program::Program() {
   wireGalaxy(*this);
   wireMoons(*this);
   wireInspector(*this);
-  form.Ti.on(Event::Timer, [this] { tick(*this); });
+  ProgramControls(*this).tickTimer().on(Event::Timer, [this] { tick(*this); });
   startUp(*this);
 }
 

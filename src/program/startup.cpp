@@ -4,8 +4,10 @@
 
 #include "model/body_kind.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "platform/readings.h"
 #include "program/program.h"
+#include "program/program_controls.h"
 #include "program/timer_period.h"
 
 namespace sw4 {
@@ -22,7 +24,7 @@ void placeRandomly(Sim& sim, int i) {
   World& w = sim.world;
   Rnd& rnd = sim.rnd;
   const double W = sim.W(), H = sim.H();
-  if (sim.form.CHgod.value() == 0) {
+  if (ProgramControls(sim).spinBox().value() == 0) {
     w.MomentumX[i] = Int(rnd.next() * static_cast<double>(w.MomentumSpan)) - w.MomentumRange;
     w.MomentumY[i] = Int(rnd.next() * static_cast<double>(w.MomentumSpan)) - w.MomentumRange;
     w.PlanetX[i] = Int(rnd.next() * W);
@@ -38,58 +40,66 @@ void placeRandomly(Sim& sim, int i) {
 
 void go(Sim& sim) {
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const ProgramControls program(sim);
+  const ControlArray& gravity = program.gravityFields();
+  const ControlArray& classes = program.classFields();
+  Control& pause = program.pauseButton();
+  Control& seed = program.seedField();
+  Control& count = program.countField();
+  Control& tickTimer = program.tickTimer();
+  Control& sun = program.sunPicture();
+  Control& spiral = program.spiralBox();
 
-  f.Label12.setVisible(false);
-  w.GConstant = f.TxTconstant.strict();  // a text that is not a number stops "Go" here
-  f.Command5.setLeft(30);
-  f.TXran.setEnabled(false);
-  f.CHran.setVisible(false);
-  for (int k = 0; k <= 2; ++k) f.TXw(k).setEnabled(false);
-  for (Control* p : f.CDp.members()) p->setVisible(false);
-  f.Command2.setVisible(false);
-  f.Command5.setVisible(true);
+  program.screenHint().setVisible(false);
+  w.GConstant = program.constantField().strict();  // a text that is not a number stops "Go" here
+  pause.setLeft(30);
+  seed.setEnabled(false);
+  program.randomSeedBox().setVisible(false);
+  for (int k = 0; k <= 2; ++k) classes(k).setEnabled(false);
+  for (Control* p : program.presetButtons().members()) p->setVisible(false);
+  program.goButton().setVisible(false);
+  pause.setVisible(true);
 
-  w.TagPlanet = CIntSaturated(f.Text7.lenient());
-  f.TXn.setEnabled(false);
-  w.CrustVolatility = CIntSaturated(f.Text4.lenient());
+  w.TagPlanet = CIntSaturated(program.tagField().lenient());
+  count.setEnabled(false);
+  w.CrustVolatility = CIntSaturated(program.crustField().lenient());
   w.CrustSpan = 2 * w.CrustVolatility + 1;
-  w.PlanetCore = CIntSaturated(f.Text5.lenient());
+  w.PlanetCore = CIntSaturated(program.coreField().lenient());
 
-  f.Tr.setEnabled(false);
+  program.seedTimer().setEnabled(false);
 
-  w.MomentumRange = CIntSaturated(f.Text2.lenient());
+  w.MomentumRange = CIntSaturated(program.momentumField().lenient());
   w.MomentumSpan = 2 * w.MomentumRange + 1;
   w.MomentumQuarter = CIntSaturated(w.MomentumRange / 4.0);
-  w.TotalPlanets = bodyCount(f.TXn);
-  w.PlanetRadius = CIntSaturated(f.Text1.lenient());
+  w.TotalPlanets = bodyCount(count);
+  w.PlanetRadius = CIntSaturated(program.radiusField().lenient());
 
-  f.Ti.setInterval(timerPeriodMs(f.TXt.lenient()));
-  sim.rnd.seed(f.TXran.lenient());
+  tickTimer.setInterval(timerPeriodMs(program.tickField().lenient()));
+  sim.rnd.seed(seed.lenient());
 
   const int last = w.TotalPlanets;
   for (int i = 1; i <= last; ++i) {
     placeRandomly(sim, i);
-    const BodyKind kind = bodyKindOf(f, i);
+    const BodyKind kind = bodyKindOf(sim.form, i);
     w.PlanetType[i] = static_cast<int>(kind);
-    w.PlanetGravity[i] = gravityFieldOf(f, kind).lenient();
+    w.PlanetGravity[i] = gravityFieldOf(sim.form, kind).lenient();
   }
-  if (f.TXw(0).lenient() > 0) w.PlanetGravity[1] = f.TXg(1).lenient();
-  w.PlanetGravity[0] = f.TXg(0).lenient();
+  if (classes(0).lenient() > 0) w.PlanetGravity[1] = gravity(1).lenient();
+  w.PlanetGravity[0] = gravity(0).lenient();
 
   const float halfW = sim.W() / 2.0f, halfH = sim.H() / 2.0f;
   w.PlanetX[0] = Int(halfW);
   w.PlanetY[0] = Int(halfH);
-  f.ImSun.setLeft(static_cast<int>(Int(halfW)) - f.ImSun.width() / 2);
-  f.ImSun.setTop(static_cast<int>(Int(halfH)) - f.ImSun.height() / 2);
-  f.ImMoon.setVisible(false);
+  sun.setLeft(static_cast<int>(Int(halfW)) - sun.width() / 2);
+  sun.setTop(static_cast<int>(Int(halfH)) - sun.height() / 2);
+  program.moonPicture().setVisible(false);
 
-  f.Ti.setEnabled(true);
-  if (f.ChSpi.value() == 1) {
-    f.ChSpi.setValue(0);
-    f.ChSpi.setValue(1);
+  tickTimer.setEnabled(true);
+  if (spiral.value() == 1) {
+    spiral.setValue(0);
+    spiral.setValue(1);
   }
-  if (f.Frame7.visible()) f.CDstar.setValue(1);
+  if (program.starPanel().visible()) program.starsButton().setValue(1);
 }
 
 }  // namespace
@@ -97,11 +107,11 @@ void go(Sim& sim) {
 void startUp(Sim& sim) {
   sim.world.Pi = 3.14159265358979;
   sim.world.SlomoDivisor = 1;
-  sim.form.CHsol.setValue(1);
+  ProgramControls(sim).sunFixedBox().setValue(1);
 }
 
 void wireStartAndGo(Sim& sim) {
-  sim.form.Command2.on(Event::Click, [&sim] { go(sim); });
+  ProgramControls(sim).goButton().on(Event::Click, [&sim] { go(sim); });
 }
 
 }  // namespace sw4

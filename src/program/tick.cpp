@@ -3,11 +3,13 @@
 
 #include "borders/borders.h"
 #include "model/sim.h"
-#include "platform/fault.h"
+#include "model/world.h"
 #include "observation/observation.h"
+#include "platform/fault.h"
 #include "platform/readings.h"
 #include "program/gravity.h"
 #include "program/program.h"
+#include "program/program_controls.h"
 #include "scenarios/scenarios.h"
 
 namespace sw4 {
@@ -36,20 +38,20 @@ std::int16_t watchedBody(const Control& field) {
 void tickOnce(Sim& sim) {
   TickGuard guard(sim);
   World& w = sim.world;
-  Fs4& f = sim.form;
+  const ProgramControls program(sim);
 
-  w.GExponent = f.TXg(2).lenient();
+  w.GExponent = program.gravityFields()(2).lenient();
 
   // Past 999999 it starts again at 0 (compared first, so no value can overflow the Long).
   w.TickCount = w.TickCount >= 999999 ? 0 : w.TickCount + 1;
-  f.Label11.setCaption(std::to_string(w.TickCount));
+  program.tickCountLabel().setCaption(std::to_string(w.TickCount));
 
   // A sun gravity that is not a number counts as no sun to show.
-  const Control& sunGravity = f.TXg(0);
+  const Control& sunGravity = program.gravityFields()(0);
   const bool noSun = !sunGravity.strictOk() || sunGravity.strict() == 0 || w.PlanetOff[0] == 1;
-  f.ImSun.setVisible(!noSun);
+  program.sunPicture().setVisible(!noSun);
 
-  w.InspectedPlanet = watchedBody(f.TXTOden);
+  w.InspectedPlanet = watchedBody(program.bodyField());
 
   if (w.StarIndex > 2 && w.StarIndex < w.TotalPlanets + 1) StarMaker(sim);
 

@@ -9,6 +9,7 @@
 #include <exception>
 #include <utility>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "platform/control.h"
 #include "qt/control_binding.h"

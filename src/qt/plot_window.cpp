@@ -18,6 +18,7 @@
 #include <limits>
 
 #include "galaxy/galaxy.h"
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "observation/watched_orbit.h"
 #include "qt/key_table.h"

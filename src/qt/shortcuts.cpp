@@ -4,7 +4,8 @@
 #include <QKeySequence>
 #include <QWidget>
 
-#include "model/fs4.h"
+#include "model/control_id.h"
+#include "model/form_controls.h"
 #include "qt/control_binding.h"
 
 namespace sw4 {

@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "qt/control_binding.h"
 #include "qt/main_window.h"
 

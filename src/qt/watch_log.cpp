@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <limits>
 
+#include "model/world.h"
+
 namespace sw4 {
 
 namespace {

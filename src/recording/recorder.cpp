@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "recording/item_catalogue.h"
 #include "recording/recording_format.h"
+#include "model/world.h"
+#include "recording/world_hash.h"
 
 namespace sw4 {
 

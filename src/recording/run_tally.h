@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/sim.h"
+#include "model/world.h"
 
 namespace sw4 {
 

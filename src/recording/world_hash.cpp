@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "model/world_variables.h"
 #include "recording/world_hash_v1.h"

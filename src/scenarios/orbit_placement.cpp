@@ -9,6 +9,7 @@
 #include "observation/observation.h"
 #include "platform/fault.h"
 #include "platform/readings.h"
+#include "scenarios/scenario_controls.h"
 
 namespace sw4 {
 
@@ -25,26 +26,26 @@ void takeOverBodies(World& to, const World& from) {
 }
 
 LayoutFields readUpFront(Sim& sim, UpFront upFront) {
-  const Fs4& f = sim.form;
-  if (upFront.twinRatio) sim.world.TwinRatio = f.TXspibi.strict();
+  const ScenarioControls scenarios(sim);
+  if (upFront.twinRatio) sim.world.TwinRatio = scenarios.twinRatioField().strict();
   LayoutFields lf;
   // A count beyond the 16-bit range means as many bodies as there are slots.
-  lf.n = std::min<int>(CIntSaturated(f.TXn.strict()), kMaxBody);
-  lf.gap = f.Text10.strict() / 100;
-  if (upFront.advance) lf.advance = f.Text9.strict();
+  lf.n = std::min<int>(CIntSaturated(scenarios.countField().strict()), kMaxBody);
+  lf.gap = scenarios.gapField().strict() / 100;
+  if (upFront.advance) lf.advance = scenarios.advanceField().strict();
   return lf;
 }
 
 }  // namespace
 
 void runLayout(Sim& sim, const Control& box, UpFront upFront, const PlaceBodies& place) {
-  Fs4& f = sim.form;
+  const ScenarioControls scenarios(sim);
   try {
     const LayoutFields lf = readUpFront(sim, upFront);
-    if (box.value() == 1 && f.Ti.enabled()) {
+    if (box.value() == 1 && scenarios.tickTimer().enabled()) {
       auto staged = std::make_unique<World>(sim.world);
       place(*staged, lf);
-      f.Command4.setValue(1);
+      scenarios.clearButton().setValue(1);
       takeOverBodies(sim.world, *staged);
     }
   } catch (const Fault&) {
@@ -105,23 +106,23 @@ double armSpeed(double G, double g, double u) {
   return finiteSpeed(0.2 * std::pow(G * g / (2000 * u), 0.5));
 }
 
-double sunFirstGravity(const Fs4& f, const World& w) {
-  double g = f.TXg(0).strict();
-  if (w.PlanetOff[0] == 1) g = f.TXg(1).strict();
-  if (g == 0) g = f.Text11.strict();
+double sunFirstGravity(const ScenarioControls& c, const World& w) {
+  double g = c.sunGravityField().strict();
+  if (w.PlanetOff[0] == 1) g = c.giantGravityField().strict();
+  if (g == 0) g = c.momentumField().strict();
   return g;
 }
 
-double largestPlanetGravity(const Fs4& f, bool withFallback) {
-  double g = f.TXg(1).strict();
-  if (withFallback && g == 0) g = f.Text11.strict();
+double largestPlanetGravity(const ScenarioControls& c, bool withFallback) {
+  double g = c.giantGravityField().strict();
+  if (withFallback && g == 0) g = c.momentumField().strict();
   return g;
 }
 
-double perfectCircleGravity(const Fs4& f, const World& w) {
-  double g = f.TXg(0).strict();
-  if (g == 0) g = f.TXg(1).strict();
-  if (w.PlanetOff[0] == 1) g = f.TXg(1).strict() / 5;
+double perfectCircleGravity(const ScenarioControls& c, const World& w) {
+  double g = c.sunGravityField().strict();
+  if (g == 0) g = c.giantGravityField().strict();
+  if (w.PlanetOff[0] == 1) g = c.giantGravityField().strict() / 5;
   return g;
 }
 

@@ -10,7 +10,7 @@ namespace sw4 {
 
 class Sim;
 class Control;
-class Fs4;
+class ScenarioControls;
 
 // The fields a layout reads before it decides whether to run.
 struct LayoutFields {
@@ -61,9 +61,9 @@ double fixedMomentumSpeed(double m, double u);
 double armSpeed(double G, double g, double u);
 
 // The gravity sources (strict readings; Fault when a field read is not a number).
-double sunFirstGravity(const Fs4& f, const World& w);
-double largestPlanetGravity(const Fs4& f, bool withFallback);
-double perfectCircleGravity(const Fs4& f, const World& w);
+double sunFirstGravity(const ScenarioControls& c, const World& w);
+double largestPlanetGravity(const ScenarioControls& c, bool withFallback);
+double perfectCircleGravity(const ScenarioControls& c, const World& w);
 
 // i / 2 compared with its integer part.
 inline bool isEven(int i) {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <span>
 
-#include "model/control_table.h"
+#include "model/control_id.h"
 
 namespace sw4 {
 

@@ -4,13 +4,14 @@
 #include "model/sim.h"
 #include "platform/readings.h"
 #include "scenarios/preset_table.h"
+#include "scenarios/scenario_controls.h"
 #include "scenarios/scenarios.h"
 
 namespace sw4 {
 
 namespace {
 
-void applyPreset(Fs4& f, int preset) {
+void applyPreset(const FormControls& f, int preset) {
   for (const PresetRow& row : presetTable()) {
     const double v = row.values[preset];
     if (std::isnan(v)) continue;
@@ -31,10 +32,12 @@ void applyPreset(Fs4& f, int preset) {
 }  // namespace
 
 void wirePresets(Sim& sim) {
-  for (Control* button : sim.form.CDp.members()) {
+  const ScenarioControls orbits(sim);
+  const FormControls& form = orbits.form();
+  for (Control* button : orbits.presetButtons().members()) {
     if (!button) continue;
     const int preset = button->index();
-    button->on(Event::Click, [&sim, preset] { applyPreset(sim.form, preset); });
+    button->on(Event::Click, [&form, preset] { applyPreset(form, preset); });
   }
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "model/sim.h"
+#include "model/world.h"
+#include "scenarios/scenario_controls.h"
 #include "scenarios/scenarios.h"
 
 namespace sw4 {
@@ -15,22 +17,23 @@ double finiteOr(double v, double fallback) {
 }
 
 void createStars(Sim& sim) {
-  Fs4& f = sim.form;
+  Control& spiral = ScenarioControls(sim).spiralBox();
   World& w = sim.world;
-  if (f.ChSpi.value() == 0) {
-    f.ChSpi.setValue(1);
+  if (spiral.value() == 0) {
+    spiral.setValue(1);
     for (int i = 3; i <= w.TotalPlanets && i <= kMaxBody; ++i) w.PlanetOff[i] = 1;
   }
   w.StarIndex = 3;
 }
 
-void toggleOrbitsFrame(Fs4& f) {
-  if (f.Frame6.width() != 3300) {
-    f.Frame6.setWidth(3300);
-    f.TXTdec.setWidth(1800);
+void toggleOrbitsFrame(const ScenarioControls& orbits) {
+  Control& frame = orbits.orbitsFrame();
+  if (frame.width() != 3300) {
+    frame.setWidth(3300);
+    orbits.gPiField().setWidth(1800);
   } else {
-    f.Frame6.setWidth(900);
-    f.TXTdec.setWidth(855);
+    frame.setWidth(900);
+    orbits.gPiField().setWidth(855);
   }
 }
 
@@ -49,13 +52,14 @@ void StarMaker(Sim& sim) {
     w.PlanetY[k] = finiteOr((w.PlanetY[p] + w.PlanetY[0]) / 2, w.PlanetY[p] / 2 + w.PlanetY[0] / 2);
     w.PlanetOff[k] = 0;
   }
-  sim.form.CDstar.setCaption(std::to_string(k));
+  ScenarioControls(sim).starsButton().setCaption(std::to_string(k));
   w.StarIndex = static_cast<std::int16_t>(k + 1);
 }
 
 void wireStarMaking(Sim& sim) {
-  sim.form.CDstar.on(Event::Click, [&sim] { createStars(sim); });
-  sim.form.Frame6.on(Event::Click, [&sim] { toggleOrbitsFrame(sim.form); });
+  const ScenarioControls orbits(sim);
+  orbits.starsButton().on(Event::Click, [&sim] { createStars(sim); });
+  orbits.orbitsFrame().on(Event::Click, [orbits] { toggleOrbitsFrame(orbits); });
 }
 
 }  // namespace sw4

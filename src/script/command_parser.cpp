@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "program/program.h"
 #include "script/control_items.h"

@@ -10,6 +10,7 @@
 
 namespace sw4 {
 
+class FormControls;
 class RunTally;
 
 // Resolves an item a script names, as the catalogue (recording/item_catalogue.h) declares it:

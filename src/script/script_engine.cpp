@@ -4,6 +4,8 @@
 #include <istream>
 #include <string>
 
+#include "model/fs4.h"
+#include "model/world.h"
 #include "platform/fault.h"
 #include "recording/recording_format.h"
 #include "recording/world_hash.h"

@@ -1,6 +1,8 @@
 #include "timeline/sim_state.h"
 
+#include "model/fs4.h"
 #include "model/sim.h"
+#include "model/world.h"
 #include "timeline/byte_stream.h"
 
 namespace sw4 {

@@ -1,5 +1,6 @@
 #include "website/website.h"
 
+#include "model/fs4.h"
 #include "model/sim.h"
 
 namespace sw4 {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <QTest>
 
+#include "model/fs4.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/host_hooks.h"

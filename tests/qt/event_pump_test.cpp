@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "event_count.h"
+#include "model/fs4.h"
 #include "platform/fault.h"
 #include "program/program.h"
 #include "qt/control_binding.h"

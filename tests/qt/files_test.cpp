@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/fs4.h"
 #include "program/program.h"
 #include "qt/file_dialog.h"
 #include "qt/keep_actions.h"

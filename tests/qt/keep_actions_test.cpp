@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "model/fs4.h"
+#include "model/world.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/drawing_menu.h"

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "model/fs4.h"
 #include "model/theme.h"
 #include "program/program.h"
 #include "qt/control_binding.h"

@@ -3,6 +3,7 @@
 
 #include <QTimer>
 
+#include "model/fs4.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/main_window.h"

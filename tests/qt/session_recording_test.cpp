@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "model/world.h"
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/host_hooks.h"

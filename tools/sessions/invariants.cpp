@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <sstream>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "model/world_variables.h"
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/fs4.h"
 #include "model/sim.h"
 #include "model/world_variables.h"
 #include "recording/item_catalogue.h"
+#include "model/world.h"
 #include "sessions/hostile_texts.h"
 
 namespace sw4::robust {

@@ -1,0 +1,13 @@
+#pragma once
+// The body arrays' size: bodies 0 (the sun) to kMaxBody.
+
+namespace sw4 {
+
+inline constexpr int kBodySlots = 1000;
+inline constexpr int kMaxBody = kBodySlots - 1;
+
+inline bool isBody(int i) {
+  return i >= 0 && i <= kMaxBody;
+}
+
+}  // namespace sw4
