@@ -28,8 +28,13 @@ expect 0 "sw4-script " "$script" --version
 if command -v script >/dev/null; then
   expect 1 "usage: sw4-script" script -qec "$script" /dev/null
 fi
-# A line of NULs that never ends: stopped at the limit, well within 200 MB.
-expect 2 "longer than" bash -c 'ulimit -v 200000; exec "$0" /dev/zero' "$script"
+# A line of NULs that never ends: stopped at the limit, well within 200 MB. A sanitized build
+# reserves terabytes of shadow memory at start, so it runs without the cap.
+if ldd "$script" | grep -q libasan; then
+  expect 2 "longer than" "$script" /dev/zero
+else
+  expect 2 "longer than" bash -c 'ulimit -v 200000; exec "$0" /dev/zero' "$script"
+fi
 expect 1 "is a directory" "$script" .
 touch plain
 expect 1 "cannot open" "$script" plain/script.sw4
