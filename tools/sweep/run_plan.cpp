@@ -74,13 +74,13 @@ std::string lineFor(const Variation& v, const std::string& value) {
 
 }  // namespace
 
-Variation variation(std::string_view spec) {
-  const std::size_t eq = spec.find('=');
+Variation variation(std::string_view text) {
+  const std::size_t eq = text.find('=');
   if (eq == std::string_view::npos || eq == 0)
-    throw SweepError("--vary NAME=VALUES, not '" + std::string(spec) + "'");
+    throw SweepError("--vary NAME=VALUES, not '" + std::string(text) + "'");
   Variation v;
-  v.name = std::string(spec.substr(0, eq));
-  v.values = valueList(spec.substr(eq + 1));
+  v.name = std::string(text.substr(0, eq));
+  v.values = valueList(text.substr(eq + 1));
   const auto refuse = [&v](const std::string& why) { throw SweepError(v.name + ": " + why); };
   if (const Control* c = controlNamed(v.name)) {
     if (c->kind() != Kind::TextBox)
@@ -113,8 +113,8 @@ Variation variation(std::string_view spec) {
   return v;
 }
 
-std::vector<std::string> seeds(std::string_view spec) {
-  std::vector<std::string> values = valueList(spec);
+std::vector<std::string> seeds(std::string_view text) {
+  std::vector<std::string> values = valueList(text);
   for (const std::string& s : values) {
     int v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);

@@ -22,9 +22,9 @@ struct Variation {
 
 // "NAME=VALUES", NAME checked against the form and the driver's items and every value against
 // NAME; SweepError when either does not fit.
-Variation variation(std::string_view spec);
+Variation variation(std::string_view text);
 // Seeds for the generator, typed into the seed field before "Go": whole numbers within its range.
-std::vector<std::string> seeds(std::string_view spec);
+std::vector<std::string> seeds(std::string_view text);
 
 // The script a sweep starts from, every line checked as the driver reads it.
 struct Base {
