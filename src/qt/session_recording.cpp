@@ -43,6 +43,7 @@ SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
 }
 
 SessionRecording::~SessionRecording() {
+  window_.time().aroundRewind = nullptr;
   sim_.newRunDone.remove(newRunDone_);
   stop();
 }

@@ -21,9 +21,11 @@ constexpr qint64 kMs = 1000000;
 constexpr qint64 kBatchNs = 14 * kMs;
 // Above x1 a wake comes at most once a display frame.
 constexpr qint64 kFrameNs = 16 * kMs;
-// How far the model may lag behind its due time before it gives up catching up, as Qt's own
-// timers drop the periods they missed (in wall time).
+// How far the model may lag behind its due time before it gives up catching up (in wall time):
+// at x1 and below, as Qt's own timers drop the periods they missed; faster, a wake that comes
+// late on a busy machine is made up for.
 constexpr qint64 kLagNs = 4 * kMs;
+constexpr qint64 kFastLagNs = 100 * kMs;
 
 }  // namespace
 
@@ -105,7 +107,7 @@ std::int64_t TimeControl::nextDue() const {
 
 std::int64_t TimeControl::allowedLag() const {
   const double f = speedFactor(speed_);
-  const qint64 ns = f > 1 ? kLagNs + kFrameNs : kLagNs;
+  const qint64 ns = f > 1 ? kFastLagNs : kLagNs;
   return static_cast<std::int64_t>(ns * f / kMs) + 1;
 }
 
@@ -302,13 +304,17 @@ bool TimeControl::goTo(std::int64_t t) {
     while (inPast() && position() < t && !sim_.ended) playTick();
     pastNow_ = engine_->clock().now();
   } else {
-    if (!inPast()) {
+    const bool wasPast = inPast();
+    if (!wasPast) {
       liveClock_.clear();
       engine_->clock().save(liveClock_);
       end_ = here;
     }
+    std::string kept = pending_;
+    const std::size_t keptAt = pendingAt_;
+    const long keptRepeat = repeat_;
     std::string future(engine_->timeline().logAfter(t));
-    if (repeat_ > 0) future += repeatLine_ + ' ' + std::to_string(repeat_ + 0) + '\n';
+    if (repeat_ > 0) future += repeatLine_ + ' ' + std::to_string(repeat_) + '\n';
     future.append(pending_, std::min(pendingAt_, pending_.size()));
     pending_ = std::move(future);
     pendingAt_ = 0;
@@ -321,8 +327,14 @@ bool TimeControl::goTo(std::int64_t t) {
       go();
     }
     replaying_ = false;
+    if (position() != t) {  // the timeline could not go there: nothing changed
+      pending_ = std::move(kept);
+      pendingAt_ = keptAt;
+      repeat_ = keptRepeat;
+      if (!wasPast) liveClock_.clear();
+    }
     pastNow_ = engine_->clock().now();
-    if (!inPast()) goLive(true);
+    if (!inPast()) goLive(position() == t);
   }
   busy_ = false;
   rebase();

@@ -12,7 +12,7 @@ namespace sw4 {
 namespace {
 constexpr int kLabelWidth = 150;
 constexpr int kMargin = 6;
-constexpr int kRepaintMs = 100;
+constexpr int kRepaintMs = 250;
 }  // namespace
 
 TimelineBar::TimelineBar(TimeControl& time, QWidget& window) : QWidget(&window), time_(time) {

@@ -29,7 +29,7 @@ class TimelineBar : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // Repaints at most ten times a second: at x1 the run would have it every tick.
+  // Repaints at most four times a second: at x1 the run would have it every tick.
   void changed();
   void dragTo(int x);
 
