@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The window's ticks a second at x1, x16 and as fast as it goes (F8 steps the speed up), with the
+# The window's ticks a second at x1/8, x1, x16 and as fast as it goes (F7 and F8 step the speed), with the
 # app's share of one core at each: starts SW4 on a virtual display with openbox, presses "Go"
 # (Ctrl+Return), then measures each speed over SECONDS. BODIES other than the default go in
 # through a setup.
@@ -52,6 +52,9 @@ measure() {
   win=$(desktop_window)
   sleep 1
   xdotool windowactivate --sync "$win" key --clearmodifiers ctrl+Return  # "Go"
+  xdotool key --clearmodifiers F7 F7 F7  # x1/8
+  phase x1/8 "$app"
+  xdotool key --clearmodifiers F8 F8 F8  # x1
   phase x1 "$app"
   xdotool key --clearmodifiers F8 F8 F8 F8  # x16
   phase x16 "$app"
