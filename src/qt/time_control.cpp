@@ -56,6 +56,10 @@ TimeControl::TimeControl(Sim& sim, std::function<void()> afterBatch)
   outside_ = outsideEvents().add([this](Control&, Event e) {
     if (e != Event::Timer && !replaying_ && inPast()) branched();
   });
+  // A new size is an input too.
+  resized_ = sim_.drawingResized.add([this] {
+    if (!replaying_ && inPast()) branched();
+  });
   newRun_ = sim_.newRunDone.add([this] {
     if (replaying_) return;
     pending_.clear();
@@ -72,6 +76,7 @@ TimeControl::~TimeControl() {
   for (std::size_t i = 0; i < observed_.size(); ++i) observed_[i]->removeObserver(observers_[i]);
   outsideEvents().remove(outside_);
   sim_.newRunDone.remove(newRun_);
+  sim_.drawingResized.remove(resized_);
 }
 
 std::int64_t TimeControl::position() const {
@@ -156,7 +161,7 @@ void TimeControl::schedule() {
 void TimeControl::wake() {
   if (held_ || sim_.ended || busy_) return;
   if (sim_.inTick) {  // a dialog's own loop inside a tick
-    waker_.start(1);
+    waker_.start(10);
     return;
   }
   const qint64 start = wall_.nsecsElapsed();

@@ -114,7 +114,7 @@ class TimeControl : public QObject {
   std::vector<std::int64_t> liveClock_;  // the clock at the end of the kept future
   std::vector<int> observers_;
   std::vector<Control*> observed_;
-  int outside_ = 0, newRun_ = 0;
+  int outside_ = 0, newRun_ = 0, resized_ = 0;
 };
 
 }  // namespace sw4
