@@ -96,8 +96,14 @@ void TimeControl::rebase() {
   baseModel_ = now();
 }
 
-std::int64_t TimeControl::target(qint64 wallNs) const {
+double TimeControl::factor() const {
   const double f = speedFactor(speed_);
+  // As fast as the ticks go: without ticks, the other timers keep the wall clock's pace.
+  return f == 0 && !inPast() && engine_->clock().dueTime(tickTimer_) < 0 ? 1 : f;
+}
+
+std::int64_t TimeControl::target(qint64 wallNs) const {
+  const double f = factor();
   return baseModel_ + static_cast<std::int64_t>(std::floor((wallNs - baseWall_) * f / kMs));
 }
 
@@ -111,7 +117,7 @@ std::int64_t TimeControl::nextDue() const {
 }
 
 std::int64_t TimeControl::allowedLag() const {
-  const double f = speedFactor(speed_);
+  const double f = factor();
   const qint64 ns = f > 1 ? kFastLagNs : kLagNs;
   return static_cast<std::int64_t>(ns * f / kMs) + 1;
 }
@@ -139,7 +145,7 @@ void TimeControl::schedule() {
     waker_.stop();
     return;
   }
-  const double f = speedFactor(speed_);
+  const double f = factor();
   std::int64_t next;
   if (inPast()) {
     next = pastNow_ + tickInterval();
@@ -180,7 +186,7 @@ void TimeControl::wake() {
 
 void TimeControl::runLive(qint64 budgetEnd) {
   const qint64 nowNs = wall_.nsecsElapsed();
-  const double f = speedFactor(speed_);
+  const double f = factor();
   const std::int64_t next = nextDue();
   if (next < 0) return;
   std::int64_t until;
@@ -202,7 +208,7 @@ void TimeControl::runLive(qint64 budgetEnd) {
 }
 
 void TimeControl::runPast(qint64 budgetEnd) {
-  const double f = speedFactor(speed_);
+  const double f = factor();
   const qint64 nowNs = wall_.nsecsElapsed();
   std::int64_t until = f == 0 ? pastNow_ + 60000 : target(nowNs);
   if (f > 0 && until > pastNow_ + tickInterval() + allowedLag()) {

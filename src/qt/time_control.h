@@ -84,6 +84,8 @@ class TimeControl : public QObject {
   void schedule();
   void rebase();
   std::int64_t now() const;
+  // Model ms a wall ms now; 0 for as fast as the ticks go.
+  double factor() const;
   std::int64_t target(qint64 wallNs) const;
   std::int64_t nextDue() const;
   std::int64_t tickInterval() const;
