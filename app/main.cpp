@@ -19,8 +19,8 @@
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
 #include "qt/status_file.h"
-#include "qt/time_actions.h"
 #include "qt/tick_stats.h"
+#include "qt/time_actions.h"
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;

@@ -14,8 +14,8 @@ namespace sw4 {
 namespace {
 
 constexpr double kFactors[TimeControl::kSpeeds] = {0.125, 0.25, 0.5, 1, 2, 4, 8, 16, 0};
-constexpr const char* kNames[TimeControl::kSpeeds] = {"x1/8", "x1/4", "x1/2", "x1", "x2",
-                                                       "x4",   "x8",   "x16",  "fastest"};
+constexpr const char* kNames[TimeControl::kSpeeds] = {"x1/8", "x1/4", "x1/2", "x1",     "x2",
+                                                      "x4",   "x8",   "x16",  "fastest"};
 constexpr qint64 kMs = 1000000;
 // What one wake may run before the event loop and the picture get their turn.
 constexpr qint64 kBatchNs = 14 * kMs;

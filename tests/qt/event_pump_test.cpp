@@ -61,8 +61,8 @@ class EventPumpTest : public ::testing::Test {
     window.resize(1024, 768);
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    sim.form.Command2.userClick();                 // "Go"
-    window.time().setHeld(true);       // the test fires the ticks
+    sim.form.Command2.userClick();    // "Go"
+    window.time().setHeld(true);      // the test fires the ticks
     window.time().fire(sim.form.Ti);  // repaints what "Go" cleared
     QTest::qWait(50);
   }
