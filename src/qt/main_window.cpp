@@ -150,6 +150,14 @@ void MainWindow::letGo(bool now) {
 }
 
 void MainWindow::afterTimer() {
+  // Back live from a moment of another size (a branch, or the end of the past played again):
+  // the drawing area takes the window's size again.
+  const bool wasPast = std::exchange(inPast_, time_->inPast());
+  if (wasPast && !inPast_ && !sim_.inTick &&
+      (sim_.widthTwips() != width() * kTwips || sim_.heightTwips() != height() * kTwips)) {
+    resizeDrawingArea();
+    update();
+  }
   // A timer that drew or cleared outside a tick (periodic clearing) needs a repaint too.
   gatherDrawing();
   if (!holding()) letGo(true);

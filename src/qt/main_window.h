@@ -75,6 +75,7 @@ class MainWindow : public QWidget {
   QRegion held_;
   bool uncoveredStale_ = true;
   bool maximisedBeforeFullScreen_ = false;
+  bool inPast_ = false;  // at the end of the last run of timer events
   QString recordingFile_;
 };
 
