@@ -8,6 +8,7 @@
 #include "program/program.h"
 #include "recording/world_hash.h"
 #include "script/script_engine.h"
+#include "timeline/pixel_packing.h"
 
 namespace sw4 {
 namespace {
@@ -75,6 +76,23 @@ TEST(Timeline, NewStartsTheSessionAndItReplays) {
   EXPECT_FALSE(r.run(in).has_value()) << session;
   EXPECT_EQ(worldHash(replay), end);
   EXPECT_EQ(r.timeline().position(), 21);
+}
+
+// Up to 256 colours a pixel takes a byte; a 257th keeps the words as they are. Either way the
+// words come back unchanged.
+TEST(Timeline, PixelsComeBackWithAndWithoutTheColourTable) {
+  for (const std::uint32_t colours : {256u, 257u}) {
+    std::vector<std::uint32_t> words(4096);
+    for (std::size_t i = 0; i < words.size(); ++i)
+      words[i] = 0xFF000000u | static_cast<std::uint32_t>((i * 7919) % colours) * 0x010101u;
+    ByteWriter w;
+    packPixels(words.data(), words.size(), w);
+    EXPECT_EQ(w.bytes().size() < words.size() * 2, colours <= 256) << colours;
+    std::vector<std::uint32_t> back(words.size());
+    ByteReader r(w.bytes());
+    unpackPixels(r, back.data(), back.size());
+    EXPECT_EQ(back, words) << colours;
+  }
 }
 
 }  // namespace

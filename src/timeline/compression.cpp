@@ -4,17 +4,8 @@
 
 namespace sw4 {
 
-namespace {
-constexpr int kLevel = 1;  // snapshots are taken while the run goes on: speed over size
-}
-
-std::string compress(std::string_view raw) {
-  std::string out(ZSTD_compressBound(raw.size()), '\0');
-  const std::size_t n = ZSTD_compress(out.data(), out.size(), raw.data(), raw.size(), kLevel);
-  if (ZSTD_isError(n)) return {};
-  out.resize(n);
-  out.shrink_to_fit();
-  return out;
+std::string compress(std::string_view raw, int level) {
+  return Compressor().compress(raw, level);
 }
 
 std::string decompress(std::string_view packed) {
@@ -24,6 +15,23 @@ std::string decompress(std::string_view packed) {
   const std::size_t n = ZSTD_decompress(out.data(), out.size(), packed.data(), packed.size());
   if (ZSTD_isError(n) || n != size) return {};
   return out;
+}
+
+struct Compressor::Context {
+  ZSTD_CCtx* cctx = ZSTD_createCCtx();
+  ~Context() { ZSTD_freeCCtx(cctx); }
+};
+
+Compressor::Compressor() : context_(std::make_unique<Context>()) {}
+Compressor::~Compressor() = default;
+
+std::string Compressor::compress(std::string_view raw, int level) {
+  const std::size_t bound = ZSTD_compressBound(raw.size());
+  if (buffer_.size() < bound) buffer_.resize(bound);
+  const std::size_t n =
+      ZSTD_compressCCtx(context_->cctx, buffer_.data(), bound, raw.data(), raw.size(), level);
+  if (ZSTD_isError(n)) return {};
+  return buffer_.substr(0, n);
 }
 
 }  // namespace sw4

@@ -1,12 +1,30 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace sw4 {
 
-// Fast general-purpose compression (zstd at a low level) for what the timeline keeps.
-std::string compress(std::string_view raw);
+// Fast general-purpose compression (zstd at a low level; negative levels are faster still) for
+// what the timeline keeps.
+std::string compress(std::string_view raw, int level = 1);
 // The bytes compress() was given; empty when `packed` is not such a result.
 std::string decompress(std::string_view packed);
+
+// compress() for one who compresses again and again: the context and the work buffer stay
+// between calls (no fresh pages to fault in each time).
+class Compressor {
+ public:
+  Compressor();
+  ~Compressor();
+  Compressor(const Compressor&) = delete;
+  Compressor& operator=(const Compressor&) = delete;
+  std::string compress(std::string_view raw, int level = 1);
+
+ private:
+  struct Context;
+  std::unique_ptr<Context> context_;
+  std::string buffer_;
+};
 
 }  // namespace sw4

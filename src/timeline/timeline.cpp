@@ -15,7 +15,8 @@ Timeline::Timeline(Sim& sim, Host host, Settings settings)
     : sim_(sim),
       host_(std::move(host)),
       settings_(settings),
-      surfaces_(std::make_unique<SurfaceHistory>()) {
+      surfaces_(std::make_unique<SurfaceHistory>()),
+      compressor_(std::make_unique<Compressor>()) {
   if (settings_.snapshotEvery < 0) settings_.snapshotEvery = 0;
   newRunDone_ = sim_.newRunDone.add([this] { newRunDone(); });
   startSession();
@@ -101,6 +102,7 @@ void Timeline::settle() {
     thin();
     leftAt_ = threadSeconds();
     snapshotCost_ = leftAt_ - now;
+    snapshotSeconds_ += snapshotCost_;
     workSince_ = 0;
     return;
   }
@@ -121,7 +123,7 @@ void Timeline::takeSnapshot(bool pinned) {
       snapshots_.pop_back();
     }
   }
-  Snapshot s{position_, seq_, log_.size(), false, pinned, compress(saveSimState(sim_)), {}};
+  Snapshot s{position_, seq_, log_.size(), false, pinned, compressor_->compress(saveSimState(sim_)), {}};
   s.surface = surfaces_->take(sim_.surface, s.key);
   if (host_.saveHost) host_.saveHost(s.host);
   snapshotBytes_ += s.bytes();

@@ -38,7 +38,7 @@ class Timeline {
   };
   struct Settings {
     std::size_t memoryBytes = std::size_t{256} << 20;
-    double workPerSnapshot = 33;
+    double workPerSnapshot = 40;
     std::int64_t snapshotEvery = 0;  // ticks; a fixed spacing instead of the cost's when positive
   };
 
@@ -60,6 +60,8 @@ class Timeline {
   // What the history holds: log, positions and snapshots.
   std::size_t memoryBytes() const;
   std::size_t snapshotCount() const { return snapshots_.size(); }
+  // The processor time taking snapshots has cost the host so far (thinning included).
+  double snapshotSeconds() const { return snapshotSeconds_; }
 
  private:
   struct Snapshot {
@@ -93,6 +95,7 @@ class Timeline {
   Settings settings_;
   std::unique_ptr<Recorder> recorder_;
   std::unique_ptr<class SurfaceHistory> surfaces_;
+  std::unique_ptr<class Compressor> compressor_;
   std::string log_;
   bool discard_ = false;                 // what the recorder writes goes nowhere
   std::vector<Mark> marks_;              // by position
@@ -108,6 +111,7 @@ class Timeline {
   bool fresh_ = true;        // no snapshot since the start-up or New
   double workSince_ = 0;     // the host's processor time since the latest snapshot
   double snapshotCost_ = 0;  // what the latest one took
+  double snapshotSeconds_ = 0;
   double leftAt_ = 0;        // when the timeline last handed back to the host
   int newRunDone_ = 0;
 };
