@@ -104,9 +104,13 @@ void Timeline::settle() {
     snapshotCost_ = leftAt_ - now;
     snapshotSeconds_ += snapshotCost_;
     workSince_ = 0;
-    return;
+  } else {
+    leftAt_ = threadSeconds();
   }
-  leftAt_ = threadSeconds();
+  if (ran > 0 && !reached.empty()) {
+    reached(position_);
+    leftAt_ = threadSeconds();
+  }
 }
 
 void Timeline::takeSnapshot(bool pinned) {
@@ -219,6 +223,12 @@ void Timeline::thin() {
     }
     snapshots_.resize(kept);
   }
+}
+
+std::string Timeline::logSince(std::int64_t t) {
+  if (t < 0 || t > position_) return {};
+  if (recorder_) recorder_->pulse(0);
+  return log_.substr(marks_[static_cast<std::size_t>(t)].offset);
 }
 
 std::size_t Timeline::memoryBytes() const {

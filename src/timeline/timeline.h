@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/hook.h"
+
 namespace sw4 {
 
 class Recorder;
@@ -54,6 +56,12 @@ class Timeline {
   // changes) for a position not in 0..position(). Call it outside a tick.
   bool goTo(std::int64_t t);
   bool replaying() const { return replaying_; }
+  // After a settle that reached new positions, with the latest: the state is that position's.
+  // Silent while goTo() replays.
+  Hook<void(std::int64_t)> reached;
+  // The log's lines from position T (in 0..position()) up to now: what goTo(T) followed by
+  // running them again, one by one, would redo.
+  std::string logSince(std::int64_t t);
 
   // The current branch as a recording that replays it: header, log, closing check.
   std::string session();
