@@ -11,6 +11,9 @@ std::string compress(std::string_view raw, int level = 1);
 // The bytes compress() was given; empty when `packed` is not such a result.
 std::string decompress(std::string_view packed);
 
+// What Compressor::compressIfItPays() was given.
+std::string expand(std::string_view stored);
+
 // compress() for one who compresses again and again: the context and the work buffer stay
 // between calls (no fresh pages to fault in each time).
 class Compressor {
@@ -20,6 +23,10 @@ class Compressor {
   Compressor(const Compressor&) = delete;
   Compressor& operator=(const Compressor&) = delete;
   std::string compress(std::string_view raw, int level = 1);
+  // Compressed when a few samples of it shrink by a tenth, else the bytes as they are (a noisy
+  // picture hardly shrinks and costs as much to try). `raw` must not begin with zstd's magic
+  // number, so that expand() tells the two apart.
+  std::string compressIfItPays(std::string_view raw, int level);
 
  private:
   struct Context;

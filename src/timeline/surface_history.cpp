@@ -13,7 +13,8 @@ namespace sw4 {
 namespace {
 
 constexpr int kTile = Surface::kTilePixels;
-// The pixels of a busy drawing hardly compress: the fastest levels lose little.
+// The pixels of a busy drawing hardly compress: the fastest levels lose little, and a picture
+// that is mostly noise is kept as it is.
 constexpr int kSurfaceLevel = -5;
 
 // The pixel rows of tile t that lie inside the area: first row, rows, first column, columns.
@@ -43,7 +44,7 @@ std::string SurfaceHistory::take(Surface& surface, bool& key) {
     sinceKey_.assign(drawn_.size(), 0);
     const Surface::Layout l = surface.layout();
     packPixels(surface.data(), static_cast<std::size_t>(l.stride) * l.rows, w);
-    return compressor_.compress(w.bytes(), kSurfaceLevel);
+    return compressor_.compressIfItPays(w.bytes(), kSurfaceLevel);
   }
   // The tiles' numbers, then their pixels row by row.
   w.put(count);
@@ -58,17 +59,17 @@ std::string SurfaceHistory::take(Surface& surface, bool& key) {
     }
   }
   packPixels(words_.data(), words_.size(), w);
-  return compressor_.compress(w.bytes(), kSurfaceLevel);
+  return compressor_.compressIfItPays(w.bytes(), kSurfaceLevel);
 }
 
 void SurfaceHistory::restore(Surface& surface, const std::string& keyPixels,
                              const std::string* tiles) {
   const Surface::Layout l = surface.layout();
-  const std::string key = decompress(keyPixels);
+  const std::string key = expand(keyPixels);
   ByteReader keyReader(key);
   unpackPixels(keyReader, surface.data(), static_cast<std::size_t>(l.stride) * l.rows);
   if (!tiles) return;
-  const std::string raw = decompress(*tiles);
+  const std::string raw = expand(*tiles);
   ByteReader r(raw);
   std::size_t count = 0;
   r.get(count);
