@@ -7,10 +7,6 @@
 
 namespace sw4 {
 
-std::string compress(std::string_view raw, int level) {
-  return Compressor().compress(raw, level);
-}
-
 std::string decompress(std::string_view packed) {
   const unsigned long long size = ZSTD_getFrameContentSize(packed.data(), packed.size());
   if (size == ZSTD_CONTENTSIZE_ERROR || size == ZSTD_CONTENTSIZE_UNKNOWN) return {};

@@ -5,17 +5,15 @@
 
 namespace sw4 {
 
-// Fast general-purpose compression (zstd at a low level; negative levels are faster still) for
-// what the timeline keeps.
-std::string compress(std::string_view raw, int level = 1);
-// The bytes compress() was given; empty when `packed` is not such a result.
+// The bytes Compressor::compress() was given; empty when `packed` is not such a result.
 std::string decompress(std::string_view packed);
 
 // What Compressor::compressIfItPays() was given.
 std::string expand(std::string_view stored);
 
-// compress() for one who compresses again and again: the context and the work buffer stay
-// between calls (no fresh pages to fault in each time).
+// Fast general-purpose compression (zstd at a low level; negative levels are faster still) for
+// what the timeline keeps. The context and the work buffer stay from one call to the next (no
+// fresh pages to fault in each time).
 class Compressor {
  public:
   Compressor();

@@ -41,7 +41,9 @@ class ColourTable {
  private:
   static constexpr int kSlotBits = 12;
   static constexpr std::uint32_t kSlots = 1u << kSlotBits;
-  static std::uint32_t slotOf(std::uint32_t word) { return (word * 0x9E3779B1u) >> (32 - kSlotBits); }
+  static std::uint32_t slotOf(std::uint32_t word) {
+    return (word * 0x9E3779B1u) >> (32 - kSlotBits);
+  }
   // A colour not in its own slot: further along (another took the slot), or new.
   int add(std::uint32_t word) {
     std::uint32_t slot = slotOf(word);

@@ -127,7 +127,8 @@ void Timeline::takeSnapshot(bool pinned) {
       snapshots_.pop_back();
     }
   }
-  Snapshot s{position_, seq_, log_.size(), false, pinned, compressor_->compress(saveSimState(sim_)), {}};
+  Snapshot s{position_, seq_, log_.size(), false, pinned, compressor_->compress(saveSimState(sim_)),
+             {}, {}};
   s.surface = surfaces_->take(sim_.surface, s.key);
   if (host_.saveHost) host_.saveHost(s.host);
   snapshotBytes_ += s.bytes();

@@ -120,7 +120,7 @@ class Timeline {
   double workSince_ = 0;     // the host's processor time since the latest snapshot
   double snapshotCost_ = 0;  // what the latest one took
   double snapshotSeconds_ = 0;
-  double leftAt_ = 0;        // when the timeline last handed back to the host
+  double leftAt_ = 0;  // when the timeline last handed back to the host
   int newRunDone_ = 0;
 };
 

@@ -9,8 +9,8 @@
 #include "program/program.h"
 #include "recording/world_hash.h"
 #include "script/line_cursor.h"
-#include "script/script_numbers.h"
 #include "script/script_engine.h"
+#include "script/script_numbers.h"
 #include "sessions/session_generator.h"
 
 namespace sw4::robust {
@@ -86,9 +86,8 @@ void SessionRunner::ended(const std::string& line) {
   const std::int64_t p = position();
   clockNow_.clear();
   engine_->clock().save(clockNow_);
-  const bool own = p > 0 && engine_->queuedDuring() == 0 &&
-                   sim_->outsideEdits == editsAtReached_ && clockNow_ == clockAtReached_ &&
-                   engine_->timeline().logSince(p).empty();
+  const bool own = p > 0 && engine_->queuedDuring() == 0 && sim_->outsideEdits == editsAtReached_ &&
+                   clockNow_ == clockAtReached_ && engine_->timeline().logSince(p).empty();
   past_.push_back(Past{line, own ? p : -1});
 }
 

@@ -67,14 +67,16 @@ class SessionRunner {
   std::vector<Seen> seen_;  // by position
   bool noting_ = false;
   // The lines since the start-up or the last New, each with the position it ended at when that
-  // is the position's own state (nothing happened after the tick, nothing waits for the next), else -1.
+  // is the position's own state (nothing happened after the tick, nothing waits for the next),
+  // else -1.
   struct Past {
     std::string line;
     std::int64_t at;
   };
   std::vector<Past> past_;
   unsigned long editsAtReached_ = 0;
-  std::vector<std::int64_t> clockAtReached_, clockNow_;  // the virtual time and the timers' schedules
+  // The virtual time and the timers' schedules.
+  std::vector<std::int64_t> clockAtReached_, clockNow_;
   // While a rewind runs lines again: positions up to `compareTo` are compared, not noted.
   std::int64_t compareTo_ = -1;
   std::optional<std::string> mismatch_;
