@@ -106,9 +106,12 @@ std::optional<std::string> SessionRunner::rewind(std::int64_t t) {
            formatHash(back) + ", first seen " + formatHash(seen.hash);
   compareTo_ = t + kComparedTicks;
   mismatch_.reset();
+  struct Noting {
+    std::int64_t& compareTo;
+    ~Noting() { compareTo = -1; }
+  } noting{compareTo_};
   for (std::size_t k = after; k < past_.size() && !mismatch_; ++k)
     engine_->runLine(past_[k].line, 0);
-  compareTo_ = -1;
   if (mismatch_) return "rewind: after a rewind to " + std::to_string(t) + ", " + *mismatch_;
   if (position() != from || worldHash(*sim_) != end)
     return "rewind: the lines again from position " + std::to_string(t) + " ended at " +
