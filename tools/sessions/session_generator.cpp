@@ -333,7 +333,7 @@ std::string SessionGenerator::itemName() {
 
 std::string SessionGenerator::rewindAction() {
   const std::int64_t now = position_ ? *position_ : 0;
-  const std::int64_t back = d_.chance(0.85) ? d_.between(0, 40) : d_.between(0, now);
+  const std::int64_t back = d_.between(0, d_.chance(0.85) ? 40 : kRewindReach);
   return "rewind " + std::to_string(std::max<std::int64_t>(0, now - back));
 }
 

@@ -25,13 +25,14 @@ namespace sw4::robust {
 // (during), world values set within the driver's limits, drawing-area sizes and prints. "Go" is
 // pressed at a random point; now and then the session ends with "X". One session in
 // kRewindingShare also goes back in time now and then (`rewind` to a position before
-// `position`, mostly a recent one); which ones follows from the seed alone, so the others draw
-// what they drew before rewinds existed.
+// `position`, mostly one of the last 40, at most kRewindReach back); which ones follows from the
+// seed alone, so the others draw what they drew before rewinds existed.
 class SessionGenerator {
  public:
   SessionGenerator(std::uint64_t seed, int actions, const Sim& sim,
                    const std::int64_t* position = nullptr);
   static constexpr int kRewindingShare = 8;
+  static constexpr std::int64_t kRewindReach = 200;
 
   // The next line; empty once the session has all its actions.
   std::string next();

@@ -76,7 +76,10 @@ void SessionRunner::reached(std::int64_t position) {
     return;
   }
   if (seen_.size() > p) seen_.resize(p);
-  seen_.resize(p + 1, noting_ ? Seen{worldHash(*sim_), true} : Seen{});
+  const bool note =
+      noting_ &&
+      static_cast<long>(sim_->surface.widthPixels()) * sim_->surface.heightPixels() <= kNotedPixels;
+  seen_.resize(p + 1, note ? Seen{worldHash(*sim_), true} : Seen{});
   editsAtReached_ = sim_->outsideEdits;
   clockAtReached_.clear();
   engine_->clock().save(clockAtReached_);
@@ -95,7 +98,8 @@ std::optional<std::string> SessionRunner::rewind(std::int64_t t) {
   const std::int64_t from = position();
   std::size_t after = past_.size();
   while (after > 0 && (past_[after - 1].at < 0 || past_[after - 1].at > std::min(t, from))) --after;
-  if (after == 0) return std::nullopt;
+  if (after == 0 || past_[after - 1].at < from - SessionGenerator::kRewindReach)
+    return std::nullopt;
   t = past_[after - 1].at;
   const std::uint64_t end = worldHash(*sim_);
   engine_->runLine("rewind " + std::to_string(t), lineNo_);

@@ -26,9 +26,10 @@ namespace sw4::robust {
 // the one the run showed there first; then it runs the lines that followed that one again,
 // comparing the WorldHash at each of the first kComparedTicks positions on the way, and at the
 // end with the state before the rewind (the session goes on from there): a difference breaks
-// the rule "rewind". With no such line since the start-up or the last New it does nothing. What
-// the run showed is noted at every position once noteEveryPosition() was called (a WorldHash
-// costs more than a tick: only sessions that rewind pay for it).
+// the rule "rewind". With no such line since the start-up or the last New, or none within
+// SessionGenerator::kRewindReach positions, it does nothing. What the run showed is noted at
+// every position once noteEveryPosition() was called (a WorldHash costs more than a tick: only
+// sessions that rewind pay for it), on a drawing of at most kNotedPixels.
 class SessionRunner {
  public:
   SessionRunner();
@@ -48,6 +49,7 @@ class SessionRunner {
   const std::int64_t& position() const;
   void noteEveryPosition() { noting_ = true; }
   static constexpr std::int64_t kComparedTicks = 32;
+  static constexpr long kNotedPixels = 2048 * 2048;
 
  private:
   std::optional<std::string> rewind(std::int64_t t);
