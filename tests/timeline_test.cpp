@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 #include "program/program.h"
 #include "recording/world_hash.h"
 #include "script/script_engine.h"
+#include "timeline/compression.h"
+#include "timeline/pixel_packing.h"
 
 namespace sw4 {
 namespace {
@@ -75,6 +78,26 @@ TEST(Timeline, NewStartsTheSessionAndItReplays) {
   EXPECT_FALSE(r.run(in).has_value()) << session;
   EXPECT_EQ(worldHash(replay), end);
   EXPECT_EQ(r.timeline().position(), 21);
+}
+
+// Up to 256 colours a pixel takes a byte; a 257th keeps the words as they are. Either way, and
+// whether what is kept is compressed (the words) or not (the noise of random bytes), the words
+// come back unchanged.
+TEST(Timeline, PixelsComeBackWithAndWithoutTheColourTable) {
+  std::minstd_rand random(7);
+  for (const std::uint32_t colours : {256u, 257u}) {
+    std::vector<std::uint32_t> words(300000);
+    for (std::uint32_t& w : words) w = 0xFF000000u | random() % colours * 0x010101u;
+    ByteWriter w;
+    packPixels(words.data(), words.size(), w);
+    EXPECT_EQ(w.bytes().size() < words.size() * 2, colours <= 256) << colours;
+    Compressor c;
+    const std::string raw = expand(c.compressIfItPays(w.bytes(), -5));
+    std::vector<std::uint32_t> back(words.size());
+    ByteReader r(raw);
+    unpackPixels(r, back.data(), back.size());
+    EXPECT_EQ(back, words) << colours;
+  }
 }
 
 }  // namespace

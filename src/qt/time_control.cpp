@@ -324,7 +324,7 @@ bool TimeControl::goTo(std::int64_t t) {
     std::string kept = pending_;
     const std::size_t keptAt = pendingAt_;
     const long keptRepeat = repeat_;
-    std::string future(engine_->timeline().logAfter(t));
+    std::string future(engine_->timeline().logSince(t));
     if (repeat_ > 0) future += repeatLine_ + ' ' + std::to_string(repeat_) + '\n';
     future.append(pending_, std::min(pendingAt_, pending_.size()));
     pending_ = std::move(future);

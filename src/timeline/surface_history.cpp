@@ -6,12 +6,16 @@
 #include "platform/surface.h"
 #include "timeline/byte_stream.h"
 #include "timeline/compression.h"
+#include "timeline/pixel_packing.h"
 
 namespace sw4 {
 
 namespace {
 
 constexpr int kTile = Surface::kTilePixels;
+// The pixels of a busy drawing hardly compress: the fastest levels lose little, and a picture
+// that is mostly noise is kept as it is.
+constexpr int kSurfaceLevel = -5;
 
 // The pixel rows of tile t that lie inside the area: first row, rows, first column, columns.
 struct TileSpan {
@@ -33,46 +37,59 @@ std::string SurfaceHistory::take(Surface& surface, bool& key) {
   }
   key =
       !haveKey_ || !tilesKnown || sinceKey_.size() != drawn_.size() || count * 4 > sinceKey_.size();
+  ByteWriter& w = packed_;
+  w.bytes().clear();
   if (key) {
     haveKey_ = true;
     sinceKey_.assign(drawn_.size(), 0);
     const Surface::Layout l = surface.layout();
-    return compress({reinterpret_cast<const char*>(surface.data()),
-                     static_cast<std::size_t>(l.stride) * l.rows * sizeof(std::uint32_t)});
+    packPixels(surface.data(), static_cast<std::size_t>(l.stride) * l.rows, w);
+    return compressor_.compressIfItPays(w.bytes(), kSurfaceLevel);
   }
-  ByteWriter w;
+  // The tiles' numbers, then their pixels row by row.
   w.put(count);
+  words_.clear();
   for (std::uint32_t t = 0; t < sinceKey_.size(); ++t) {
     if (!sinceKey_[t]) continue;
     w.put(t);
     const TileSpan sp = spanOf(surface, t);
-    for (int y = sp.y; y < sp.y + sp.height; ++y)
-      w.putRaw(surface.data() + static_cast<std::size_t>(y) * surface.stride() + sp.x,
-               sp.width * sizeof(std::uint32_t));
+    for (int y = sp.y; y < sp.y + sp.height; ++y) {
+      const std::uint32_t* row = surface.data() + static_cast<std::size_t>(y) * surface.stride();
+      words_.insert(words_.end(), row + sp.x, row + sp.x + sp.width);
+    }
   }
-  return compress(w.bytes());
+  packPixels(words_.data(), words_.size(), w);
+  return compressor_.compressIfItPays(w.bytes(), kSurfaceLevel);
 }
 
 void SurfaceHistory::restore(Surface& surface, const std::string& keyPixels,
                              const std::string* tiles) {
-  const std::string pixels = decompress(keyPixels);
   const Surface::Layout l = surface.layout();
-  const std::size_t bytes = static_cast<std::size_t>(l.stride) * l.rows * sizeof(std::uint32_t);
-  std::memcpy(surface.data(), pixels.data(), std::min(bytes, pixels.size()));
+  const std::string key = expand(keyPixels);
+  ByteReader keyReader(key);
+  unpackPixels(keyReader, surface.data(), static_cast<std::size_t>(l.stride) * l.rows);
   if (!tiles) return;
-  const std::string raw = decompress(*tiles);
+  const std::string raw = expand(*tiles);
   ByteReader r(raw);
   std::size_t count = 0;
   r.get(count);
   const std::size_t tileCount = static_cast<std::size_t>(surface.tilesWide()) * surface.tilesHigh();
-  for (std::size_t k = 0; k < count; ++k) {
-    std::uint32_t t = 0;
+  std::vector<std::uint32_t> ids(std::min(count, tileCount));
+  std::size_t words = 0;
+  for (std::uint32_t& t : ids) {
     r.get(t);
     if (t >= tileCount) return;
     const TileSpan sp = spanOf(surface, t);
-    for (int y = sp.y; y < sp.y + sp.height; ++y)
-      r.getRaw(surface.data() + static_cast<std::size_t>(y) * surface.stride() + sp.x,
-               sp.width * sizeof(std::uint32_t));
+    words += static_cast<std::size_t>(sp.width) * sp.height;
+  }
+  std::vector<std::uint32_t> pixels(words);
+  unpackPixels(r, pixels.data(), words);
+  const std::uint32_t* from = pixels.data();
+  for (const std::uint32_t t : ids) {
+    const TileSpan sp = spanOf(surface, t);
+    for (int y = sp.y; y < sp.y + sp.height; ++y, from += sp.width)
+      std::copy(from, from + sp.width,
+                surface.data() + static_cast<std::size_t>(y) * surface.stride() + sp.x);
   }
 }
 

@@ -3,12 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "timeline/byte_stream.h"
+#include "timeline/compression.h"
+
 namespace sw4 {
 
 class Surface;
 
 // The surface's pixels as a snapshot keeps them: a key holds the whole buffer, any other
-// snapshot only the tiles drawn on since its key, both compressed.
+// snapshot only the tiles drawn on since its key, both packed (pixel_packing.h) and compressed.
 class SurfaceHistory {
  public:
   // The surface as it is now, against the key taken last; a key when there is none yet, when
@@ -23,6 +26,9 @@ class SurfaceHistory {
 
  private:
   std::vector<std::uint8_t> sinceKey_, drawn_;
+  std::vector<std::uint32_t> words_;  // the tiles' pixels, gathered
+  ByteWriter packed_;                 // kept with its room from one take to the next
+  Compressor compressor_;
   bool haveKey_ = false;
 };
 

@@ -15,7 +15,8 @@ Timeline::Timeline(Sim& sim, Host host, Settings settings)
     : sim_(sim),
       host_(std::move(host)),
       settings_(settings),
-      surfaces_(std::make_unique<SurfaceHistory>()) {
+      surfaces_(std::make_unique<SurfaceHistory>()),
+      compressor_(std::make_unique<Compressor>()) {
   if (settings_.snapshotEvery < 0) settings_.snapshotEvery = 0;
   newRunDone_ = sim_.newRunDone.add([this] { newRunDone(); });
   startSession();
@@ -101,10 +102,15 @@ void Timeline::settle() {
     thin();
     leftAt_ = threadSeconds();
     snapshotCost_ = leftAt_ - now;
+    snapshotSeconds_ += snapshotCost_;
     workSince_ = 0;
-    return;
+  } else {
+    leftAt_ = threadSeconds();
   }
-  leftAt_ = threadSeconds();
+  if (ran > 0 && !reached.empty()) {
+    reached(position_);
+    leftAt_ = threadSeconds();
+  }
 }
 
 void Timeline::takeSnapshot(bool pinned) {
@@ -121,7 +127,8 @@ void Timeline::takeSnapshot(bool pinned) {
       snapshots_.pop_back();
     }
   }
-  Snapshot s{position_, seq_, log_.size(), false, pinned, compress(saveSimState(sim_)), {}};
+  Snapshot s{position_, seq_, log_.size(), false, pinned, compressor_->compress(saveSimState(sim_)),
+             {}, {}};
   s.surface = surfaces_->take(sim_.surface, s.key);
   if (host_.saveHost) host_.saveHost(s.host);
   snapshotBytes_ += s.bytes();
@@ -219,12 +226,13 @@ void Timeline::thin() {
   }
 }
 
+
 std::size_t Timeline::memoryBytes() const {
   return log_.size() + marks_.size() * sizeof(Mark) + hostWords_.size() * sizeof(std::int64_t) +
          snapshotBytes_;
 }
 
-std::string_view Timeline::logAfter(std::int64_t t) {
+std::string_view Timeline::logSince(std::int64_t t) {
   if (t < 0 || t > position_) return {};
   if (recorder_ && !replaying_) recorder_->pulse(0);
   return std::string_view(log_).substr(marks_[static_cast<std::size_t>(t)].offset);

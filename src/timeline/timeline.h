@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/hook.h"
+
 namespace sw4 {
 
 class Recorder;
@@ -38,7 +40,7 @@ class Timeline {
   };
   struct Settings {
     std::size_t memoryBytes = std::size_t{256} << 20;
-    double workPerSnapshot = 33;
+    double workPerSnapshot = 40;
     std::int64_t snapshotEvery = 0;  // ticks; a fixed spacing instead of the cost's when positive
   };
 
@@ -54,15 +56,19 @@ class Timeline {
   // changes) for a position not in 0..position(). Call it outside a tick.
   bool goTo(std::int64_t t);
   bool replaying() const { return replaying_; }
-
-  // The log after position T of the current branch: the lines that followed it, for a host
-  // that plays them again.
-  std::string_view logAfter(std::int64_t t);
+  // After a settle that reached new positions, with the latest: the state is that position's.
+  // Silent while goTo() replays.
+  Hook<void(std::int64_t)> reached;
+  // The log's lines from position T (in 0..position()) up to now: what goTo(T) followed by
+  // running them again, one by one, would redo. Valid until the log next grows.
+  std::string_view logSince(std::int64_t t);
   // The current branch as a recording that replays it: header, log, closing check.
   std::string session();
   // What the history holds: log, positions and snapshots.
   std::size_t memoryBytes() const;
   std::size_t snapshotCount() const { return snapshots_.size(); }
+  // The processor time taking snapshots has cost the host so far (thinning included).
+  double snapshotSeconds() const { return snapshotSeconds_; }
 
  private:
   struct Snapshot {
@@ -96,6 +102,7 @@ class Timeline {
   Settings settings_;
   std::unique_ptr<Recorder> recorder_;
   std::unique_ptr<class SurfaceHistory> surfaces_;
+  std::unique_ptr<class Compressor> compressor_;
   std::string log_;
   bool discard_ = false;                 // what the recorder writes goes nowhere
   std::vector<Mark> marks_;              // by position
@@ -111,7 +118,8 @@ class Timeline {
   bool fresh_ = true;        // no snapshot since the start-up or New
   double workSince_ = 0;     // the host's processor time since the latest snapshot
   double snapshotCost_ = 0;  // what the latest one took
-  double leftAt_ = 0;        // when the timeline last handed back to the host
+  double snapshotSeconds_ = 0;
+  double leftAt_ = 0;  // when the timeline last handed back to the host
   int newRunDone_ = 0;
 };
 

@@ -68,8 +68,13 @@ std::string wholeValue(Draw& d, long long lo, long long hi, long long typeLo, lo
 
 }  // namespace
 
-SessionGenerator::SessionGenerator(std::uint64_t seed, int actions, const Sim& sim)
-    : d_(seed), sim_(sim), actions_(std::max(actions, 0)) {
+SessionGenerator::SessionGenerator(std::uint64_t seed, int actions, const Sim& sim,
+                                   const std::int64_t* position)
+    : d_(seed),
+      sim_(sim),
+      position_(position),
+      rewinds_(Draw(~seed).below(kRewindingShare) == 0),
+      actions_(std::max(actions, 0)) {
   goAt_ = actions_ > 0 ? static_cast<int>(d_.below(static_cast<std::uint64_t>(actions_))) : 0;
   endsWithX_ = d_.chance(0.03);
   // Some sessions type mostly hostile texts, some mostly sensible ones (which let "Go" start a
@@ -137,6 +142,7 @@ const SessionGenerator::Target& SessionGenerator::anyOf(const std::vector<Target
 std::string SessionGenerator::action() {
   const std::uint64_t r = d_.below(100);
   if (r < 8) return duringAction();
+  if (rewinds_ && r >= 97) return rewindAction();
   return plainAction();
 }
 
@@ -323,6 +329,12 @@ std::string SessionGenerator::itemName() {
            std::to_string(d_.between(-100, 15000)) + ")";
   static const std::vector<ReadOnlyItem> others = plainReadOnly();
   return std::string(nameIn(d_, others));
+}
+
+std::string SessionGenerator::rewindAction() {
+  const std::int64_t now = position_ ? *position_ : 0;
+  const std::int64_t back = d_.between(0, d_.chance(0.85) ? 40 : kRewindReach);
+  return "rewind " + std::to_string(std::max<std::int64_t>(0, now - back));
 }
 
 std::string SessionGenerator::printAction() {

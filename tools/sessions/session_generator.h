@@ -23,14 +23,21 @@ namespace sw4::robust {
 // field, clicks and double-clicks on every kind of control, losses of focus, scroll values in
 // and out of range, timer events (fire, advance), commands injected into the middle of a tick
 // (during), world values set within the driver's limits, drawing-area sizes and prints. "Go" is
-// pressed at a random point; now and then the session ends with "X".
+// pressed at a random point; now and then the session ends with "X". One session in
+// kRewindingShare also goes back in time now and then (`rewind` to a position before
+// `position`, mostly one of the last 40, at most kRewindReach back); which ones follows from the
+// seed alone, so the others draw what they drew before rewinds existed.
 class SessionGenerator {
  public:
-  SessionGenerator(std::uint64_t seed, int actions, const Sim& sim);
+  SessionGenerator(std::uint64_t seed, int actions, const Sim& sim,
+                   const std::int64_t* position = nullptr);
+  static constexpr int kRewindingShare = 8;
+  static constexpr std::int64_t kRewindReach = 200;
 
   // The next line; empty once the session has all its actions.
   std::string next();
   int produced() const { return produced_; }
+  bool rewinds() const { return rewinds_; }
 
  private:
   struct Target {
@@ -51,11 +58,14 @@ class SessionGenerator {
   std::string setAction();
   std::string sizeAction();
   std::string printAction();
+  std::string rewindAction();
   std::string itemName();
   int bodyNumber();
 
   Draw d_;
   const Sim& sim_;
+  const std::int64_t* position_;
+  bool rewinds_;
   int actions_;
   int produced_ = 0;
   int goAt_;

@@ -20,6 +20,16 @@ namespace sw4::robust {
 // One program driven line by line through the script engine, in this process, with the
 // invariants checked after every line. A line the engine rejects, or an exception other than the
 // simulation's own faults, counts as a broken rule too ("script" and "exception").
+//
+// A `rewind T` line goes back to the latest position at or before T (and the current one) where
+// a line of the session ended right after its tick, and checks the restored WorldHash against
+// the one the run showed there first; then it runs the lines that followed that one again,
+// comparing the WorldHash at each of the first kComparedTicks positions on the way, and at the
+// end with the state before the rewind (the session goes on from there): a difference breaks
+// the rule "rewind". With no such line since the start-up or the last New, or none within
+// SessionGenerator::kRewindReach positions, it does nothing. What the run showed is noted at
+// every position once noteEveryPosition() was called (a WorldHash costs more than a tick: only
+// sessions that rewind pay for it), on a drawing of at most kNotedPixels.
 class SessionRunner {
  public:
   SessionRunner();
@@ -35,14 +45,43 @@ class SessionRunner {
   long ticks() const { return ticks_; }
   const Sim& sim() const { return *sim_; }
   Sim& sim() { return *sim_; }
+  // The timeline's position (what a rewind may go back from).
+  const std::int64_t& position() const;
+  void noteEveryPosition() { noting_ = true; }
+  static constexpr std::int64_t kComparedTicks = 32;
+  static constexpr long kNotedPixels = 2048 * 2048;
 
  private:
+  std::optional<std::string> rewind(std::int64_t t);
+  void reached(std::int64_t position);
+  void ended(const std::string& line);
+
   std::unique_ptr<Program> sim_;
   std::unique_ptr<std::ostream> out_;  // prints go nowhere
   std::unique_ptr<ScriptEngine> engine_;
   Invariants invariants_;
   int lineNo_ = 0;
   long ticks_ = 0;
+  struct Seen {
+    std::uint64_t hash = 0;
+    bool known = false;  // position 0 follows the events before the first tick: not noted
+  };
+  std::vector<Seen> seen_;  // by position
+  bool noting_ = false;
+  // The lines since the start-up or the last New, each with the position it ended at when that
+  // is the position's own state (nothing happened after the tick, nothing waits for the next),
+  // else -1.
+  struct Past {
+    std::string line;
+    std::int64_t at;
+  };
+  std::vector<Past> past_;
+  unsigned long editsAtReached_ = 0;
+  // The virtual time and the timers' schedules.
+  std::vector<std::int64_t> clockAtReached_, clockNow_;
+  // While a rewind runs lines again: positions up to `compareTo` are compared, not noted.
+  std::int64_t compareTo_ = -1;
+  std::optional<std::string> mismatch_;
 };
 
 struct Outcome {
