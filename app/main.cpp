@@ -19,6 +19,7 @@
 #include "qt/qt_theme.h"
 #include "qt/session_recording.h"
 #include "qt/status_file.h"
+#include "qt/time_actions.h"
 #include "qt/tick_stats.h"
 
 int main(int argc, char** argv) {
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   const sw4::StatusFile status(sim, window);
   sw4::SessionRecording recording(sim, window);
   sw4::KeepActions keep(sim, window);
+  const sw4::TimeActions time(window);
   // Ctrl+C, a kill or a closed terminal: as if the window were closed, a recording finished.
   const sw4::EndSignals endSignals([&window] {
     window.close();

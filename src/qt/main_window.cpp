@@ -17,7 +17,8 @@
 #include "qt/qt_theme.h"
 #include "qt/remembered.h"
 #include "qt/shortcuts.h"
-#include "qt/timer_binding.h"
+#include "qt/time_control.h"
+#include "qt/timeline_bar.h"
 #include "qt/window_layout.h"
 
 namespace sw4 {
@@ -54,7 +55,8 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
     }
   };
   controls_ = std::make_unique<ControlBinding>(sim_.form, *this, std::move(hooks));
-  timers_ = std::make_unique<TimerBinding>(sim_.form, [this] { afterTimer(); });
+  time_ = std::make_unique<TimeControl>(sim_, [this] { afterTimer(); });
+  bar_ = new TimelineBar(*time_, *this);
   tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
 
   help_ = new HelpOverlay(*this);
@@ -68,7 +70,7 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
 
 MainWindow::~MainWindow() {
   sim_.tickDone.remove(tickDone_);
-  timers_.reset();
+  time_.reset();
   controls_.reset();
 }
 
@@ -104,12 +106,20 @@ void MainWindow::toggleFullScreen() {
   }
 }
 
+void MainWindow::toggleTimelineBar() {
+  bar_->setVisible(!bar_->isVisibleTo(this));
+  uncoveredStale_ = true;
+  update();
+}
+
 void MainWindow::drawingChanged() {
   gatherDrawing();
   if (!holding()) letGo(false);
 }
 
 void MainWindow::gatherDrawing() {
+  // The ticks of one wake are painted together at its end.
+  if (time_ && time_->inBatch()) return;
   sim_.surface.takeChanges(changes_, kMostRectangles);
   if (changes_.empty()) return;
   QRegion changed;
@@ -150,6 +160,7 @@ const QRegion& MainWindow::uncoveredRegion() {
     uncovered_ = QRegion(rect());
     for (const auto& [c, w] : controls_->onWindow())
       if (opaque(c->kind()) && w->isVisibleTo(this)) uncovered_ -= w->geometry();
+    if (bar_ && bar_->isVisibleTo(this)) uncovered_ -= bar_->geometry();
     uncoveredStale_ = false;
   }
   return uncovered_;
@@ -174,7 +185,8 @@ void MainWindow::showRecording(const QString& fileName) {
 
 QRect MainWindow::recordingMark() const {
   constexpr int kSide = 12, kMargin = 8;
-  return {width() - kMargin - kSide, height() - kMargin - kSide, kSide, kSide};
+  const int bottom = bar_ && bar_->isVisibleTo(this) ? bar_->geometry().top() : height();
+  return {width() - kMargin - kSide, bottom - kMargin - kSide, kSide, kSide};
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -222,6 +234,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (holdToMaximum()) return;
   resizeDrawingArea();
+  bar_->place();
   uncoveredStale_ = true;
   if (help_->isVisible()) help_->centre();
   update();

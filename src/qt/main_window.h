@@ -11,7 +11,8 @@ namespace sw4 {
 
 class Sim;
 class ControlBinding;
-class TimerBinding;
+class TimeControl;
+class TimelineBar;
 class Shortcuts;
 class HelpOverlay;
 
@@ -26,7 +27,8 @@ class MainWindow : public QWidget {
   MainWindow& operator=(const MainWindow&) = delete;
 
   ControlBinding& controls() { return *controls_; }
-  TimerBinding& timers() { return *timers_; }
+  TimeControl& time() { return *time_; }
+  TimelineBar& timelineBar() { return *bar_; }
   Shortcuts& shortcuts() { return *shortcuts_; }
   HelpOverlay& help() { return *help_; }
 
@@ -34,6 +36,8 @@ class MainWindow : public QWidget {
   // maximised where the screen has less room.
   void open();
   void toggleFullScreen();
+  // The timeline bar along the drawing's bottom edge shows, or the drawing where it was.
+  void toggleTimelineBar();
 
   // The surface may have new pixels: repaint what changed where no control covers it.
   void drawingChanged();
@@ -61,7 +65,8 @@ class MainWindow : public QWidget {
 
   Sim& sim_;
   std::unique_ptr<ControlBinding> controls_;
-  std::unique_ptr<TimerBinding> timers_;
+  std::unique_ptr<TimeControl> time_;
+  TimelineBar* bar_ = nullptr;
   Shortcuts* shortcuts_;
   HelpOverlay* help_;
   int tickDone_ = 0;

@@ -11,6 +11,7 @@
 #include "qt/main_window.h"
 #include "qt/remembered.h"
 #include "qt/shortcuts.h"
+#include "qt/time_control.h"
 #include "recording/recorder.h"
 #include "recording/recording_file.h"
 
@@ -32,6 +33,9 @@ SessionRecording::SessionRecording(Sim& sim, MainWindow& window)
     startAfterNew_ = false;
     record();
   });
+  window_.time().aroundRewind = [this](std::int64_t t, const std::function<void()>& go) {
+    rewinding(t, go);
+  };
   pulse_->setInterval(kPulseMs);
   connect(pulse_, &QTimer::timeout, this, [this] {
     if (recorder_) recorder_->pulse(since_.elapsed());
@@ -72,7 +76,7 @@ void SessionRecording::record() {
   recorder_ = std::make_unique<Recorder>(
       sim_,
       [this](std::string_view text) {
-        if (file_->write(text)) return true;
+        if (quiet_ || file_->write(text)) return true;
         complain(QStringLiteral("The recording to %1 stopped: %2. The run goes on unrecorded.")
                      .arg(path_, QString::fromLocal8Bit(file_->error().c_str())));
         return false;
@@ -81,6 +85,28 @@ void SessionRecording::record() {
   if (!recorder_->recording()) return;
   pulse_->start();
   window_.showRecording(QFileInfo(path_).fileName());
+}
+
+void SessionRecording::rewinding(std::int64_t t, const std::function<void()>& go) {
+  if (!recording()) {
+    go();
+    return;
+  }
+  recorder_->pulse(since_.elapsed());
+  recorder_.reset();
+  const std::string line = "rewind " + std::to_string(t) + "\n";
+  if (!file_->write(line)) {
+    go();
+    complain(QStringLiteral("The recording to %1 stopped: %2. The run goes on unrecorded.")
+                 .arg(path_, QString::fromLocal8Bit(file_->error().c_str())));
+    stopped();
+    return;
+  }
+  go();
+  // On from there; the new recorder's header and size are already in the file.
+  quiet_ = true;
+  record();
+  quiet_ = false;
 }
 
 void SessionRecording::stopped() {

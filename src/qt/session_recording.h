@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,6 +42,8 @@ class SessionRecording : public QObject {
   void setDiscardQuestion(std::function<bool()> ask) { mayDiscard_ = std::move(ask); }
 
  private:
+  // Going back to position T: the recording says so and keeps out the replay that gets there.
+  void rewinding(std::int64_t t, const std::function<void()>& go);
   bool open(const QString& path);
   void record();
   void stop();
@@ -58,6 +61,7 @@ class SessionRecording : public QObject {
   std::function<QString()> askForFile_;
   std::function<bool()> mayDiscard_;
   bool startAfterNew_ = false;
+  bool quiet_ = false;  // what the recorder writes goes nowhere
   int newRunDone_ = 0;
 };
 

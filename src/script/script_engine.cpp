@@ -123,9 +123,13 @@ void ScriptEngine::resize(int widthTwips, int heightTwips, double scale) {
 }
 
 void ScriptEngine::advance(std::int64_t ms) {
-  clock_.advance(ms, [this] {
+  advance(ms, {});
+}
+
+void ScriptEngine::advance(std::int64_t ms, const std::function<bool()>& stop) {
+  clock_.advance(ms, [this, &stop] {
     afterEvent();
-    return stopped();
+    return stopped() || (stop && stop());
   });
 }
 

@@ -70,6 +70,8 @@ class ScriptEngine {
   double scale() const { return scale_; }
   static constexpr int kMaxSurfacePixels = 8192;  // keeps the surface within 256 MiB
   void advance(std::int64_t ms);
+  // The same, and after each timer event `stop` may end it there.
+  void advance(std::int64_t ms, const std::function<bool()>& stop);
   void fire(Control& timer, std::int64_t times);
   void queueDuring(int body, std::function<void()> command, std::int64_t lineNo);
   std::size_t queuedDuring() const { return queue_.size(); }

@@ -224,6 +224,12 @@ std::size_t Timeline::memoryBytes() const {
          snapshotBytes_;
 }
 
+std::string_view Timeline::logAfter(std::int64_t t) {
+  if (t < 0 || t > position_) return {};
+  if (recorder_ && !replaying_) recorder_->pulse(0);
+  return std::string_view(log_).substr(marks_[static_cast<std::size_t>(t)].offset);
+}
+
 std::string Timeline::session() {
   if (recorder_) recorder_->pulse(0);
   std::string out = log_;

@@ -55,6 +55,9 @@ class Timeline {
   bool goTo(std::int64_t t);
   bool replaying() const { return replaying_; }
 
+  // The log after position T of the current branch: the lines that followed it, for a host
+  // that plays them again.
+  std::string_view logAfter(std::int64_t t);
   // The current branch as a recording that replays it: header, log, closing check.
   std::string session();
   // What the history holds: log, positions and snapshots.

@@ -14,7 +14,7 @@
 #include "qt/control_binding.h"
 #include "qt/host_hooks.h"
 #include "qt/main_window.h"
-#include "qt/timer_binding.h"
+#include "qt/time_control.h"
 #include "qt_app.h"
 
 namespace sw4 {
@@ -62,8 +62,8 @@ class EventPumpTest : public ::testing::Test {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     sim.form.Command2.userClick();                 // "Go"
-    window.timers().timerOf(sim.form.Ti)->stop();  // the test fires the ticks
-    window.timers().fire(sim.form.Ti);             // repaints what "Go" cleared
+    window.time().setHeld(true);       // the test fires the ticks
+    window.time().fire(sim.form.Ti);  // repaints what "Go" cleared
     QTest::qWait(50);
   }
 
@@ -78,7 +78,7 @@ class EventPumpTest : public ::testing::Test {
 // at the tick's end shows both, and only around what changed.
 TEST_F(EventPumpTest, ATickIsPaintedOnceAfterItsEndAroundWhatItDrew) {
   log.clear();
-  window.timers().fire(sim.form.Ti);
+  window.time().fire(sim.form.Ti);
   QTest::qWait(50);
   EXPECT_EQ(log.midTick, 0);
   EXPECT_EQ(log.after, 1);
@@ -90,7 +90,7 @@ TEST_F(EventPumpTest, ATickCutShortByARunTimeErrorIsPaintedToo) {
   const int failing = sim.processEvents.add([](int body) {
     if (body == 100) throw Fault("a run-time error", nullptr);
   });
-  window.timers().fire(sim.form.Ti);  // the dispatcher cuts the tick short
+  window.time().fire(sim.form.Ti);  // the dispatcher cuts the tick short
   sim.processEvents.remove(failing);
   QTest::qWait(50);
   EXPECT_GT(log.outside, 0);  // the tick count's caption

@@ -7,7 +7,7 @@
 #include "program/program.h"
 #include "qt/control_binding.h"
 #include "qt/main_window.h"
-#include "qt/timer_binding.h"
+#include "qt/time_control.h"
 #include "qt_app.h"
 #include "widget_snapshot.h"
 
@@ -38,9 +38,8 @@ TEST(QtNewRunTest, EveryWidgetAndTimerIsAsInAFreshWindow) {
     QStringList found;
     for (std::size_t i = 0; i < a.size(); ++i) {
       if (a[i].kind() == Kind::Timer) {
-        const QTimer* ta = fresh.timers().timerOf(a[i]);
-        const QTimer* tb = used.timers().timerOf(b[i]);
-        if (ta->isActive() != tb->isActive() || ta->interval() != tb->interval())
+        if (fresh.time().scheduled(a[i]) != used.time().scheduled(b[i]) ||
+            a[i].interval() != b[i].interval())
           found << QString::fromStdString(a[i].fullName());
         continue;
       }
