@@ -2,8 +2,8 @@
 # The window's load at the default setting: starts SW4 on a virtual display with openbox, presses
 # "Go" (Ctrl+Return), lets it settle, then over SECONDS prints the app's and the X server's share
 # of one core (CPU time from /proc), the ticks a second (from `sw4 --stats`) and the machine's load.
-# VIEW: classic (the default), zoom (two zoom steps in, about the middle) or follow (the
-# inspector's body followed at two steps in: paused, followed, run on).
+# VIEW: classic (the default), zoom (two zoom steps in, about the middle) or follow (body 1,
+# followed from the inspector at two steps in: paused, followed, run on).
 # Usage: bench/window_load.sh [BINARY] [SECONDS] [DISPLAY_NUMBER] [VIEW]   (a free display without one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,9 +40,10 @@ measure() {
   case $view in
     classic) ;;
     zoom) xdotool key --clearmodifiers ctrl+equal ctrl+equal ;;
-    follow)
+    follow)  # body 1 (a giant) typed into the inspector's body field, top left
       xdotool key --clearmodifiers ctrl+p && sleep 0.5
-      xdotool key --clearmodifiers ctrl+shift+f ctrl+equal ctrl+equal && sleep 0.5
+      xdotool mousemove --window "$win" 100 25 click 1 key ctrl+a type 1
+      xdotool key Return ctrl+shift+f ctrl+equal ctrl+equal && sleep 0.5
       xdotool key --clearmodifiers ctrl+p ;;
     *) echo "window_load: no view '$view' (classic, zoom, follow)" >&2; exit 1 ;;
   esac

@@ -130,9 +130,8 @@ void MainWindow::gatherDrawing() {
   if (time_ && time_->inBatch()) return;
   sim_.surface.takeChanges(changes_, kMostRectangles);
   if (!view_->classic()) {
-    // Marks land beyond the surface too, and a followed body moves the whole picture.
-    picture_->stale();
-    held_ += uncoveredRegion();
+    picture_->drawn(changes_);
+    viewDrawn_ = true;
     return;
   }
   if (changes_.empty()) return;
@@ -157,8 +156,27 @@ void MainWindow::viewChanged() {
   if (!holding()) letGo(false);
 }
 
+// A followed body moves the picture: what the window shows moves with it on the X server's side,
+// and only the new marks and what came into sight are sent. Controls that the drawing shows
+// through, and what is painted over the picture, are painted again where they are.
+void MainWindow::catchUpView() {
+  viewDrawn_ = false;
+  const ViewPicture::Catch c = picture_->catchUp();
+  const QRect figure = viewFigure(), mark = recordingMark();
+  if (!c.shift.isNull()) {
+    QRegion moving = uncoveredRegion() - figure - mark;
+    if (help_->isVisible()) moving -= help_->geometry();
+    for (const QRect& r : moving) scroll(c.shift.x(), c.shift.y(), r);
+    held_ += held_.translated(c.shift);
+    held_ += QRegion(figure) + mark;
+    for (const auto& [control, w] : controls_->onWindow())
+      if (!opaque(control->kind()) && w->isVisibleTo(this)) w->update();
+  }
+  held_ += c.area & uncoveredRegion();
+}
+
 void MainWindow::letGo(bool now) {
-  if (held_.isEmpty()) return;
+  if (held_.isEmpty() && !viewDrawn_) return;
   if (!view_->classic() && sinceViewPaint_.isValid()) {
     // A view's picture is painted whole: once a display frame at most.
     const QScreen* s = screen();
@@ -170,6 +188,9 @@ void MainWindow::letGo(bool now) {
       return;
     }
   }
+  if (viewDrawn_ && !view_->classic()) catchUpView();
+  viewDrawn_ = false;
+  if (held_.isEmpty()) return;
   const QRegion area = std::exchange(held_, QRegion());
   // At the end of a timer's event the window paints at once: an update() would post a request
   // and wake the event loop a second time every tick.

@@ -73,6 +73,7 @@ class MainWindow : public QWidget {
   bool holdToMaximum();
   const QRegion& uncoveredRegion();
   QRect viewFigure() const;
+  void catchUpView();
 
   Sim& sim_;
   std::unique_ptr<ControlBinding> controls_;
@@ -91,6 +92,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<ViewPicture> picture_;
   QElapsedTimer sinceViewPaint_;
   QTimer nextFrame_;  // a view's paint that came too soon after the last
+  bool viewDrawn_ = false;  // ticks drew into a view that is not yet painted
 };
 
 }  // namespace sw4

@@ -183,17 +183,22 @@ int WorldView::bodyAt(double px, double py, int width, int height, double radius
 }
 
 void WorldView::render(const PixelTarget& out) {
+  render(out, 0, 0, out.width, out.height);
+}
+
+void WorldView::render(const PixelTarget& out, int partX, int partY, int width, int height) {
   const Surface& s = sim_.surface;
-  if (classic_ && out.width == s.widthPixels() && out.height == s.heightPixels()) {
+  if (classic_ && width == s.widthPixels() && height == s.heightPixels()) {
     for (int y = 0; y < out.height; ++y)
-      std::copy_n(s.data() + static_cast<std::size_t>(y) * s.stride(), out.width,
+      std::copy_n(s.data() + static_cast<std::size_t>(y + partY) * s.stride() + partX, out.width,
                   out.words + static_cast<std::size_t>(y) * out.stride);
     return;
   }
   const std::uint32_t back = Surface::toWord(s.background());
   for (int y = 0; y < out.height; ++y)
     std::fill_n(out.words + static_cast<std::size_t>(y) * out.stride, out.width, back);
-  const std::int64_t ox = origin(centreX(), out.width), oy = origin(centreY(), out.height);
+  const std::int64_t ox = origin(centreX(), width) + partX;
+  const std::int64_t oy = origin(centreY(), height) + partY;
   // The frame just outside the drawing area.
   const double scale = zoom() * pixelsPerTwip();
   const std::int64_t left = -1 - ox, top = -1 - oy;

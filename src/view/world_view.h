@@ -76,6 +76,9 @@ class WorldView {
   // the surface's pixels.
   void render(const PixelTarget& out);
   std::vector<std::uint32_t> render(int width, int height);
+  // The part of a width x height output whose top left corner is partX, partY, as large as
+  // `out`: the same pixels render(out) gives there (a window repaints what changed).
+  void render(const PixelTarget& out, int partX, int partY, int width, int height);
 
   std::size_t memoryBytes() const;
   long droppedMarks() const { return canvas_ ? canvas_->dropped() : 0; }
