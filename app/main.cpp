@@ -21,6 +21,7 @@
 #include "qt/status_file.h"
 #include "qt/tick_stats.h"
 #include "qt/time_actions.h"
+#include "qt/view_actions.h"
 
 int main(int argc, char** argv) {
   if (const auto status = sw4::answerWithoutWindow(argc, argv)) return *status;
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
   sw4::SessionRecording recording(sim, window);
   sw4::KeepActions keep(sim, window);
   const sw4::TimeActions time(window);
+  const sw4::ViewActions view(sim, window);
   // Ctrl+C, a kill or a closed terminal: as if the window were closed, a recording finished.
   const sw4::EndSignals endSignals([&window] {
     window.close();

@@ -2,12 +2,15 @@
 # The window's load at the default setting: starts SW4 on a virtual display with openbox, presses
 # "Go" (Ctrl+Return), lets it settle, then over SECONDS prints the app's and the X server's share
 # of one core (CPU time from /proc), the ticks a second (from `sw4 --stats`) and the machine's load.
-# Usage: bench/window_load.sh [BINARY] [SECONDS] [DISPLAY_NUMBER]   (a free display without one)
+# VIEW: classic (the default), zoom (two zoom steps in, about the middle) or follow (body 1,
+# followed from the inspector at two steps in: paused, followed, run on).
+# Usage: bench/window_load.sh [BINARY] [SECONDS] [DISPLAY_NUMBER] [VIEW]   (a free display without one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin="${1:-build/sw4}"
 seconds="${2:-20}"
 DESKTOP_NUMBER="${3:-}"
+view="${4:-classic}"
 settle=3
 [[ -x "$bin" ]] || { echo "window_load: $bin not built" >&2; exit 1; }
 source scripts/lib/desktop.sh
@@ -33,6 +36,17 @@ measure() {
   win=$(desktop_window)
   sleep 1
   xdotool windowactivate --sync "$win" key --clearmodifiers ctrl+Return  # "Go"
+  sleep 1
+  case $view in
+    classic) ;;
+    zoom) xdotool key --clearmodifiers ctrl+equal ctrl+equal ;;
+    follow)  # body 1 (a giant) typed into the inspector's body field, top left
+      xdotool key --clearmodifiers ctrl+p && sleep 0.5
+      xdotool mousemove --window "$win" 100 25 click 1 key ctrl+a type 1
+      xdotool key Return ctrl+shift+f ctrl+equal ctrl+equal && sleep 0.5
+      xdotool key --clearmodifiers ctrl+p ;;
+    *) echo "window_load: no view '$view' (classic, zoom, follow)" >&2; exit 1 ;;
+  esac
   sleep "$settle"
 
   app0=$(cpu_ns "$app") x0=$(cpu_ns "$xvfb") s0=$(last_stats) t0=$(date +%s%N)

@@ -33,7 +33,11 @@ inline bool fitsInt16(long v) {
 }
 
 // Sets one dot at (x + dx, y + dy); a position beyond the 16-bit drawing range draws nothing.
+// A view listening to the surface is told of it, in range or not.
 inline void plotDot(Surface& surface, int x, int y, int dx, int dy, Color c) {
+  if (MarkSink* sink = surface.markSink())
+    sink->mark({x, y, static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy),
+                Surface::toWord(c)});
   const long px = static_cast<long>(x) + dx;
   const long py = static_cast<long>(y) + dy;
   if (fitsInt16(px) && fitsInt16(py))
@@ -61,11 +65,14 @@ class DotPen {
     const int dx = bodyDotOffset(rnd, s.spread);
     const int dy = bodyDotOffset(rnd, s.spread);
     if (!s.inRange) return plotDot(*surface_, s.x, s.y, dx, dy, s.color);
+    if (MarkSink* sink = surface_->markSink())
+      sink->mark({s.x, s.y, static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy), s.word});
     const int px = pen_.toPixel(s.x + dx);
     const int py = pen_.toPixel(s.y + dy);
     if (pen_.inside(px, py)) pen_.put(px, py, s.word);
   }
   const Surface::Pen& pen() const { return pen_; }
+  MarkSink* markSink() const { return surface_->markSink(); }
 
  private:
   Surface* surface_;

@@ -76,6 +76,7 @@ void Surface::resize(int widthTwips, int heightTwips, double devicePixelRatio) {
     historyTiles_ = {};
     width_ = height_ = stride_ = rows_ = tilesWide_ = tilesHigh_ = 0;
   };
+  if (newRatio && marks_) marks_->restarted(true);
   try {
     if (newRatio) {
       empty();  // the old pixels go first
@@ -110,6 +111,7 @@ void Surface::clear() {
   allChanged_ = true;
   historyAllChanged_ = true;
   ++generation_;
+  if (marks_) marks_->restarted(true);
 }
 
 void Surface::setBackground(Color c) {
@@ -152,6 +154,7 @@ void Surface::adopt(const Layout& l) {
   allChanged_ = true;
   historyAllChanged_ = true;
   ++generation_;
+  if (marks_) marks_->restarted(false);
 }
 
 bool Surface::takeHistoryTiles(std::vector<std::uint8_t>& out) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/color.h"
+#include "platform/mark_sink.h"
 
 namespace sw4 {
 
@@ -64,6 +65,11 @@ class Surface {
     bool unitScale_;
     double pixelsPerTwip_;
   };
+
+  // Who is told of every mark drawn and of every clear (none by default: the drawing then only
+  // tests a null pointer). A view of the world listens here.
+  void setMarkSink(MarkSink* sink) { marks_ = sink; }
+  MarkSink* markSink() const { return marks_; }
 
   // widthTwips x heightTwips of drawing area, at devicePixelRatio device pixels a logical pixel
   // (a new ratio starts a new, cleared buffer).
@@ -146,6 +152,7 @@ class Surface {
   bool unitScale_ = true;  // one device pixel a logical pixel: integer arithmetic
   Color background_ = 0;
   unsigned generation_ = 0;
+  MarkSink* marks_ = nullptr;
 };
 
 }  // namespace sw4

@@ -174,10 +174,13 @@ void farPullsOf(const World& w, const PairWalk& walk, int lo, int count, Force f
 // The pairs of walk.a from b down that are far and need nothing but their pull and their body
 // dot. Returns the first body whose pair needs more (a contact, a coincidence, a dark-matter
 // mark, dx = ±d, another exponent, a first use of the constant 0, a dot beyond the drawing
-// range), or -1.
-template <class Force>
+// range), or -1. With Told, the surface's mark sink gets the dots of each run at once; without,
+// the loop is as if there were none.
+template <class Force, bool Told>
 int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b, Force force) {
   PullRun run;
+  [[maybe_unused]] Mark told[Told ? kRun : 1];
+  [[maybe_unused]] int toldCount = 0;
   Rnd rnd = walk.rnd;
   const Surface::Pen pen = walk.pen.pen();
   const double farFrom = walk.farFrom;
@@ -194,9 +197,18 @@ int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b, Fo
       if (!s.inRange || !(d > farFrom)) break;
       accX += run.fx[b - lo];
       accY += run.fy[b - lo];
-      const int px = pen.toPixel(s.x + bodyDotOffset(rnd, s.spread));
-      const int py = pen.toPixel(s.y + bodyDotOffset(rnd, s.spread));
+      const int dx = bodyDotOffset(rnd, s.spread);
+      const int dy = bodyDotOffset(rnd, s.spread);
+      if constexpr (Told)
+        told[toldCount++] = {s.x, s.y, static_cast<std::int16_t>(dx),
+                             static_cast<std::int16_t>(dy), s.word};
+      const int px = pen.toPixel(s.x + dx);
+      const int py = pen.toPixel(s.y + dy);
       if (pen.inside(px, py)) pen.put(px, py, s.word);
+    }
+    if constexpr (Told) {
+      walk.pen.markSink()->marks(told, toldCount);
+      toldCount = 0;
     }
     if (b >= lo) break;
   }
@@ -207,8 +219,13 @@ int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b, Fo
 
 [[gnu::noinline]] int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b) {
   if (walk.G == 0) return b;
-  if (walk.e == 2.0) return plainFarPairs(w, dots, walk, b, SquareLaw());
-  if (walk.e == 1.0) return plainFarPairs(w, dots, walk, b, LinearLaw());
+  const bool told = walk.pen.markSink() != nullptr;
+  if (walk.e == 2.0)
+    return told ? plainFarPairs<SquareLaw, true>(w, dots, walk, b, SquareLaw())
+                : plainFarPairs<SquareLaw, false>(w, dots, walk, b, SquareLaw());
+  if (walk.e == 1.0)
+    return told ? plainFarPairs<LinearLaw, true>(w, dots, walk, b, LinearLaw())
+                : plainFarPairs<LinearLaw, false>(w, dots, walk, b, LinearLaw());
   return b;
 }
 

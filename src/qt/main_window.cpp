@@ -19,7 +19,9 @@
 #include "qt/shortcuts.h"
 #include "qt/time_control.h"
 #include "qt/timeline_bar.h"
+#include "qt/view_picture.h"
 #include "qt/window_layout.h"
+#include "view/world_view.h"
 
 namespace sw4 {
 
@@ -58,6 +60,10 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   time_ = std::make_unique<TimeControl>(sim_, [this] { afterTimer(); });
   bar_ = new TimelineBar(*time_, *this);
   tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
+  view_ = std::make_unique<WorldView>(sim_);
+  picture_ = std::make_unique<ViewPicture>(sim_, *view_);
+  nextFrame_.setSingleShot(true);
+  connect(&nextFrame_, &QTimer::timeout, this, [this] { letGo(true); });
 
   help_ = new HelpOverlay(*this);
   shortcuts_ = new Shortcuts(*this, *controls_);
@@ -70,6 +76,8 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
 
 MainWindow::~MainWindow() {
   sim_.tickDone.remove(tickDone_);
+  picture_.reset();
+  view_.reset();
   time_.reset();
   controls_.reset();
 }
@@ -121,6 +129,11 @@ void MainWindow::gatherDrawing() {
   // The ticks of one wake are painted together at its end.
   if (time_ && time_->inBatch()) return;
   sim_.surface.takeChanges(changes_, kMostRectangles);
+  if (!view_->classic()) {
+    picture_->drawn(changes_);
+    viewDrawn_ = true;
+    return;
+  }
   if (changes_.empty()) return;
   QRegion changed;
   for (const PixelRect& r : changes_) changed += QRect(r.x, r.y, r.width, r.height);
@@ -137,7 +150,46 @@ void MainWindow::repaintWithTick(const QRegion& area) {
   if (!holding()) letGo(false);
 }
 
+void MainWindow::viewChanged() {
+  picture_->stale();
+  held_ += uncoveredRegion();
+  if (!holding()) letGo(false);
+}
+
+// A followed body moves the picture: what the window shows moves with it on the X server's side,
+// and only the new marks and what came into sight are sent. Controls that the drawing shows
+// through, and what is painted over the picture, are painted again where they are.
+void MainWindow::catchUpView() {
+  viewDrawn_ = false;
+  const ViewPicture::Catch c = picture_->catchUp();
+  const QRect figure = viewFigure(), mark = recordingMark();
+  if (!c.shift.isNull()) {
+    QRegion moving = uncoveredRegion() - figure - mark;
+    if (help_->isVisible()) moving -= help_->geometry();
+    for (const QRect& r : moving) scroll(c.shift.x(), c.shift.y(), r);
+    held_ += held_.translated(c.shift);
+    held_ += QRegion(figure) + mark;
+    for (const auto& [control, w] : controls_->onWindow())
+      if (!opaque(control->kind()) && w->isVisibleTo(this)) w->update();
+  }
+  held_ += c.area & uncoveredRegion();
+}
+
 void MainWindow::letGo(bool now) {
+  if (held_.isEmpty() && !viewDrawn_) return;
+  if (!view_->classic() && sinceViewPaint_.isValid()) {
+    // A view's picture is painted whole: once a display frame at most.
+    const QScreen* s = screen();
+    const double hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
+    const qint64 frameMs = static_cast<qint64>(1000.0 / hz);
+    const qint64 since = sinceViewPaint_.elapsed();
+    if (since < frameMs) {
+      if (!nextFrame_.isActive()) nextFrame_.start(static_cast<int>(frameMs - since));
+      return;
+    }
+  }
+  if (viewDrawn_ && !view_->classic()) catchUpView();
+  viewDrawn_ = false;
   if (held_.isEmpty()) return;
   const QRegion area = std::exchange(held_, QRegion());
   // At the end of a timer's event the window paints at once: an update() would post a request
@@ -191,6 +243,11 @@ void MainWindow::showRecording(const QString& fileName) {
   update(recordingMark());
 }
 
+QRect MainWindow::viewFigure() const {
+  const int bottom = bar_ && bar_->isVisibleTo(this) ? bar_->geometry().top() : height();
+  return ViewPicture::figureRect(recordingMark().left() - 4, bottom);
+}
+
 QRect MainWindow::recordingMark() const {
   constexpr int kSide = 12, kMargin = 8;
   const int bottom = bar_ && bar_->isVisibleTo(this) ? bar_->geometry().top() : height();
@@ -201,7 +258,10 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   Surface& s = sim_.surface;
   QPainter p(this);
   const QColor back = toQColor(s.background());
-  if (s.widthPixels() > 0 && s.heightPixels() > 0) {
+  if (!view_->classic()) {
+    sinceViewPaint_.start();
+    picture_->paint(p, event->region(), viewFigure());
+  } else if (s.widthPixels() > 0 && s.heightPixels() > 0) {
     // A view of the surface's own buffer: no copy. It is writable, so nothing detaches it, and it
     // dies at the end of this paint. One dot is one logical pixel: on a denser screen it grows
     // to a block of device pixels, unsmoothed.
@@ -245,6 +305,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   bar_->place();
   uncoveredStale_ = true;
   if (help_->isVisible()) help_->centre();
+  picture_->stale();
   update();
 }
 

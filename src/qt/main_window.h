@@ -1,6 +1,8 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QRegion>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -15,10 +17,13 @@ class TimeControl;
 class TimelineBar;
 class Shortcuts;
 class HelpOverlay;
+class WorldView;
+class ViewPicture;
 
 // The window "SW4": its client area is the drawing area (the simulation's pixel surface, shown
 // without copying, one dot a logical pixel at every scale) with every control of the form as a
-// child widget on top.
+// child widget on top. The drawing shows through a view of the world: the classic one paints the
+// surface as it is; any other is rendered whole, at most once a display frame.
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(Sim& sim, QWidget* parent = nullptr);
@@ -31,6 +36,11 @@ class MainWindow : public QWidget {
   TimelineBar& timelineBar() { return *bar_; }
   Shortcuts& shortcuts() { return *shortcuts_; }
   HelpOverlay& help() { return *help_; }
+  WorldView& view() { return *view_; }
+  const ViewPicture& viewPicture() const { return *picture_; }
+
+  // The view's zoom or centre changed: the drawing is painted anew.
+  void viewChanged();
 
   // Shows the window where it was last time (fitted to the screen), else at its design size, or
   // maximised where the screen has less room.
@@ -62,6 +72,8 @@ class MainWindow : public QWidget {
   void resizeDrawingArea();
   bool holdToMaximum();
   const QRegion& uncoveredRegion();
+  QRect viewFigure() const;
+  void catchUpView();
 
   Sim& sim_;
   std::unique_ptr<ControlBinding> controls_;
@@ -77,6 +89,11 @@ class MainWindow : public QWidget {
   bool maximisedBeforeFullScreen_ = false;
   bool inPast_ = false;  // at the end of the last run of timer events
   QString recordingFile_;
+  std::unique_ptr<WorldView> view_;
+  std::unique_ptr<ViewPicture> picture_;
+  QElapsedTimer sinceViewPaint_;
+  QTimer nextFrame_;  // a view's paint that came too soon after the last
+  bool viewDrawn_ = false;  // ticks drew into a view that is not yet painted
 };
 
 }  // namespace sw4

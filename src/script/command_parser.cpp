@@ -18,6 +18,7 @@
 #include "script/script_engine.h"
 #include "script/script_error.h"
 #include "script/script_numbers.h"
+#include "script/view_commands.h"
 
 namespace sw4 {
 
@@ -197,6 +198,8 @@ std::function<void()> parseCommand(ScriptEngine& e, std::string_view line, std::
   if (command == "scale") return scaleCommand(e, c);
   if (command == "rewind") return rewindCommand(e, c, nested);
   if (command == "expect") return expectCommand(e, c);
+  if (command == "view") return viewCommand(e, c);
+  if (command == "shot") return shotCommand(e, c);
   throw ScriptError("unknown command " + quoted(command));
 }
 

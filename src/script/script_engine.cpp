@@ -17,7 +17,7 @@
 namespace sw4 {
 
 ScriptEngine::ScriptEngine(Sim& sim, std::ostream& out, Timeline::Settings history)
-    : sim_(sim), out_(out), clock_(sim.form), tally_(sim) {
+    : sim_(sim), out_(out), clock_(sim.form), tally_(sim), view_(sim) {
   processEvents_ = sim_.processEvents.add([this](int body) { eventProcessing(body); });
   Timeline::Host host;
   host.replay = [this](std::string_view line) { runLine(line, 0); };

@@ -14,6 +14,7 @@
 #include "script/script_error.h"
 #include "script/virtual_clock.h"
 #include "timeline/timeline.h"
+#include "view/world_view.h"
 
 namespace sw4 {
 
@@ -61,6 +62,8 @@ class ScriptEngine {
   // Where `png` may write; below the current folder, replacing no file, unless set.
   OutputPlace& output() { return output_; }
   void setOutput(OutputPlace place) { output_ = std::move(place); }
+  // How `shot` and clips show the world (view/world_view.h); classic until a `view` line.
+  WorldView& view() { return view_; }
   // The drawing area becomes W x H twips at `scale` device pixels a logical pixel; ScriptError
   // when the surface would be over kMaxSurfacePixels a side.
   void resize(int widthTwips, int heightTwips, double scale);
@@ -105,6 +108,7 @@ class ScriptEngine {
   long checkpoints_ = 0;
   std::int32_t lastCheckpointTick_ = 0;
   RunTally tally_;
+  WorldView view_;
   std::unique_ptr<Timeline> timeline_;  // last: it watches the state the members above keep
 };
 

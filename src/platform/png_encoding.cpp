@@ -1,4 +1,4 @@
-#include "script/png_writer.h"
+#include "platform/png_encoding.h"
 
 #include <algorithm>
 #include <array>
@@ -100,10 +100,10 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::uint32_t* 
   return png;
 }
 
-bool writePng(const std::string& path, const Surface& surface) {
-  if (surface.widthPixels() <= 0 || surface.heightPixels() <= 0) return false;
-  const auto png =
-      encodePng(surface.widthPixels(), surface.heightPixels(), surface.data(), surface.stride());
+bool writePngFile(const std::string& path, int width, int height, const std::uint32_t* words,
+                  int stride) {
+  if (width <= 0 || height <= 0) return false;
+  const auto png = encodePng(width, height, words, stride);
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
   if (!f) return false;
   f.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));

@@ -1,0 +1,200 @@
+#include "qt/view_picture.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <utility>
+
+#include "model/body_slots.h"
+#include "model/sim.h"
+#include "model/world.h"
+#include "qt/qt_theme.h"
+#include "view/tile_layer.h"
+#include "view/world_view.h"
+
+namespace sw4 {
+
+namespace {
+
+constexpr QPoint kNowhere(std::numeric_limits<int>::min(), 0);
+
+// "x2.5", "x0.8", and a whole fraction as one: "x1/16".
+QString zoomName(double zoom) {
+  const double inverse = 1 / zoom;
+  if (zoom < 1 && std::fabs(inverse - std::round(inverse)) < 1e-6)
+    return QStringLiteral("x1/%1").arg(std::round(inverse));
+  return QStringLiteral("x") + QString::number(zoom, 'g', 3);
+}
+
+// A place on the output held to a range where the sums stay ints.
+int held(double v) {
+  return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6));
+}
+
+}  // namespace
+
+ViewPicture::ViewPicture(Sim& sim, WorldView& view)
+    : sim_(sim), view_(view), outside_(kBodySlots, kNowhere) {}
+
+QRect ViewPicture::figureRect(int right, int bottom) {
+  constexpr int kWidth = 150, kHeight = 20, kMargin = 8;
+  return {right - kMargin - kWidth, bottom - kMargin - kHeight, kWidth, kHeight};
+}
+
+QString ViewPicture::figure() const {
+  QString text = zoomName(view_.zoom());
+  if (view_.followed() >= 0) text += QStringLiteral("  body %1").arg(view_.followed());
+  return text;
+}
+
+QSize ViewPicture::outputSize() const {
+  return {sim_.surface.widthPixels(), sim_.surface.heightPixels()};
+}
+
+QPoint ViewPicture::origin() const {
+  const QSize size = outputSize();
+  return {held(-view_.screenX(0, size.width())), held(-view_.screenY(0, size.height()))};
+}
+
+void ViewPicture::drawn(const std::vector<PixelRect>& changes) {
+  if (whole_ || view_.zoom() != zoom_ || image_.size() != outputSize()) {
+    whole_ = true;
+    return;
+  }
+  const QSize size = outputSize();
+  const int w = size.width(), h = size.height();
+  // Places now on the output are this far from where the image has them.
+  const QPoint toImage = origin() - origin_;
+  const QRect bounds = QRect(QPoint(), size).translated(-toImage);
+  const int margin = static_cast<int>(std::ceil(kSpread * std::fabs(1 - view_.zoom()))) + 2;
+  constexpr int kTwips = Surface::kTwipsPerLogicalPixel;
+  QRegion area;
+  for (const PixelRect& c : changes) {
+    const QPoint from(held(view_.screenX(c.x * kTwips, w)), held(view_.screenY(c.y * kTwips, h)));
+    const QPoint to(held(view_.screenX((c.x + c.width) * kTwips, w)),
+                    held(view_.screenY((c.y + c.height) * kTwips, h)));
+    area += QRect(from, to).adjusted(-margin, -margin, margin, margin) & bounds;
+  }
+  // Marks beyond the drawing area are not among the surface's changes.
+  const World& world = sim_.world;
+  const double right = sim_.widthTwips(), bottom = sim_.heightTwips();
+  const int reach = kSpread + 2;
+  for (int b = 0; b <= std::min<int>(world.TotalPlanets, kMaxBody); ++b) {
+    const double x = world.PlanetX[b], y = world.PlanetY[b];
+    const bool beyond = world.PlanetOff[b] == 0 && std::isfinite(x) && std::isfinite(y) &&
+                        (x < 0 || y < 0 || x >= right || y >= bottom);
+    const QPoint last = std::exchange(
+        outside_[b], beyond ? QPoint(held(view_.screenX(x, w)), held(view_.screenY(y, h)))
+                            : kNowhere);
+    if (!beyond) continue;
+    const QPoint now = outside_[b];
+    const QRect path = last == kNowhere ? QRect(now, now) : QRect(last, now).normalized();
+    area += path.adjusted(-reach, -reach, reach, reach) & bounds;
+  }
+  dirty_ += area.translated(toImage);
+}
+
+ViewPicture::Catch ViewPicture::catchUp() {
+  const QRect bounds(QPoint(), outputSize());
+  if (whole_ || view_.zoom() != zoom_ || image_.size() != bounds.size()) {
+    whole_ = true;
+    return {{}, bounds};
+  }
+  const QPoint shift = origin_ - origin();
+  if (std::abs(shift.x()) >= bounds.width() || std::abs(shift.y()) >= bounds.height()) {
+    whole_ = true;
+    return {{}, bounds};
+  }
+  if (!shift.isNull()) {
+    scrollImage(shift);
+    dirty_.translate(shift);
+    dirty_ += QRegion(bounds) - bounds.translated(shift);
+    dirty_ &= bounds;
+    origin_ -= shift;
+  }
+  return {shift, dirty_};
+}
+
+void ViewPicture::scrollImage(QPoint shift) {
+  const int w = image_.width(), h = image_.height();
+  const int dx = shift.x(), dy = shift.y();
+  const int width = w - std::abs(dx);
+  const qsizetype line = image_.bytesPerLine();
+  auto row = [&](int y) { return reinterpret_cast<std::uint32_t*>(image_.bits() + y * line); };
+  const auto move = [&](int y) {
+    std::uint32_t* to = row(y + dy);
+    const std::uint32_t* from = row(y);
+    std::memmove(to + std::max(dx, 0), from + std::max(-dx, 0), width * sizeof(std::uint32_t));
+  };
+  if (dy > 0) {
+    for (int y = h - 1 - dy; y >= 0; --y) move(y);
+  } else {
+    for (int y = -dy; y < h; ++y) move(y);
+  }
+}
+
+// The region grown to whole tiles of the canvas, and so to few long bands: the canvas draws a
+// tile at a time, so a tile is drawn once however many small rectangles touch it.
+QRegion ViewPicture::onTiles(const QRegion& region) const {
+  constexpr int kSide = TileLayer::kSide;
+  // Places on the image are not negative, so the division rounds down.
+  const auto down = [](int v, int o) { return (v + o) / kSide * kSide - o; };
+  const int ox = (origin_.x() % kSide + kSide) % kSide, oy = (origin_.y() % kSide + kSide) % kSide;
+  QRegion tiles;
+  for (const QRect& r : region & image_.rect()) {
+    const int x0 = down(r.left(), ox), y0 = down(r.top(), oy);
+    const int x1 = down(r.right(), ox) + kSide, y1 = down(r.bottom(), oy) + kSide;
+    tiles += QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+  }
+  return tiles;
+}
+
+// At the image's origin, also when the view has moved on since.
+void ViewPicture::render(const QRect& part) {
+  const QSize size = outputSize();
+  const QPoint at = part.topLeft() + origin_ - origin();
+  view_.render(PixelTarget{reinterpret_cast<std::uint32_t*>(image_.scanLine(part.top())) +
+                               part.left(),
+                           part.width(), part.height(),
+                           static_cast<int>(image_.bytesPerLine() / 4)},
+               at.x(), at.y(), size.width(), size.height());
+}
+
+void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureAt) {
+  QElapsedTimer clock;
+  clock.start();
+  if (whole_ || image_.size() != outputSize()) {
+    if (image_.size() != outputSize()) image_ = QImage(outputSize(), QImage::Format_RGB32);
+    origin_ = origin();
+    zoom_ = view_.zoom();
+    if (!image_.isNull()) render(image_.rect());
+    whole_ = false;
+    renderNs_ = clock.nsecsElapsed();
+  } else if (!dirty_.isEmpty()) {
+    for (const QRect& r : onTiles(dirty_) & image_.rect()) render(r);
+    renderNs_ = clock.nsecsElapsed();
+  }
+  dirty_ = QRegion();
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  const QRect area = image_.rect();
+  for (const QRect& r : region & area) p.drawImage(r.topLeft(), image_, r);
+  for (const QRect& r : region - area) p.fillRect(r, toQColor(sim_.surface.background()));
+  if (!region.intersects(figureAt)) return;
+  QFont f = p.font();
+  f.setPixelSize(12);
+  p.setFont(f);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QString text = figure();
+  const int width = p.fontMetrics().horizontalAdvance(text) + 12;
+  const QRect box(figureAt.right() - width + 1, figureAt.top(), width, figureAt.height());
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(20, 20, 24, 200));
+  p.drawRoundedRect(box, 4, 4);
+  p.setPen(QColor(220, 220, 225));
+  p.drawText(box, Qt::AlignCenter, text);
+}
+
+}  // namespace sw4

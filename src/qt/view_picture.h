@@ -1,0 +1,72 @@
+#pragma once
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+#include <vector>
+
+#include "platform/surface.h"
+
+class QPainter;
+
+namespace sw4 {
+
+class Sim;
+class WorldView;
+
+// The drawing as a view other than the classic one shows it: the view rendered into an image
+// kept between paints, anew where a tick may have drawn or wholly when the view moved, the asked
+// rectangles drawn from it, and the zoom figure in a corner. The classic view never comes here:
+// the window paints the surface.
+class ViewPicture {
+ public:
+  // A mark shows this far at most from where the surface has it (its offset keeps its size on
+  // screen while the body's place scales), in logical pixels.
+  static constexpr int kSpread = 20;
+
+  ViewPicture(Sim& sim, WorldView& view);
+
+  // The view changed: the next paint renders it whole.
+  void stale() { whole_ = true; }
+  // After ticks that drew the surface's `changes`: where the view may show new marks (the
+  // changes at the view's scale, and bodies beyond the drawing area) is rendered anew.
+  void drawn(const std::vector<PixelRect>& changes);
+  // Before a paint: the image brought to where the view is now. A view that only moved (a
+  // followed body) scrolls the image by `shift` output pixels, and the window scrolls the same;
+  // `area` is what must be painted then: the new marks and what came into sight.
+  struct Catch {
+    QPoint shift;
+    QRegion area;
+  };
+  Catch catchUp();
+  // Paints `region` of the drawing, the zoom figure in `figureAt`.
+  void paint(QPainter& p, const QRegion& region, const QRect& figureAt);
+  // Where the zoom figure shows: the bottom right corner above `bottom`, left of `right`.
+  static QRect figureRect(int right, int bottom);
+  // The figure's text: "x2.5", "x1/4", with the followed body.
+  QString figure() const;
+
+  qint64 lastRenderNs() const { return renderNs_; }
+
+ private:
+  QSize outputSize() const;
+  QPoint origin() const;  // the view's pixel at the output's top left corner
+  void render(const QRect& part);
+  QRegion onTiles(const QRegion& region) const;
+  void scrollImage(QPoint shift);
+
+  Sim& sim_;
+  WorldView& view_;
+  QImage image_;
+  bool whole_ = true;
+  QRegion dirty_;   // on the image, to render before it is shown
+  QPoint origin_;   // the image's
+
+  double zoom_ = 0;
+  // Where each body beyond the drawing area showed at the last tick, its marks since between.
+  std::vector<QPoint> outside_;
+  qint64 renderNs_ = 0;
+};
+
+}  // namespace sw4

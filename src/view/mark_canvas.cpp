@@ -1,0 +1,310 @@
+#include "view/mark_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/surface.h"
+
+namespace sw4 {
+
+namespace {
+
+constexpr int kSide = TileLayer::kSide;
+constexpr int kShift = TileLayer::kShift;
+
+bool sameZoom(double a, double b) {
+  return std::fabs(a - b) <= 1e-9 * std::max(a, b);
+}
+
+}  // namespace
+
+MarkCanvas::MarkCanvas(const Surface& surface) : surface_(surface) {
+  queue_.reserve(kQueue);
+  setZoom(1.0);
+}
+
+MarkCanvas::~MarkCanvas() = default;
+
+double MarkCanvas::pixelsPerTwip() const {
+  return surface_.devicePixelRatio() / Surface::kTwipsPerLogicalPixel;
+}
+
+TileLayer& MarkCanvas::layerOf(double zoom) {
+  for (auto& l : layers_)
+    if (sameZoom(l->zoom(), zoom)) return *l;
+  if (static_cast<int>(layers_.size()) >= kMaxLayers) foldOldest();
+  layers_.push_back(std::make_unique<TileLayer>(zoom, pixelsPerTwip(), kMaxTiles));
+  return *layers_.back();
+}
+
+void MarkCanvas::setZoom(double zoom) {
+  TileLayer& l = layerOf(zoom);
+  l.lastUse = ++clock_;
+  current_ = &l;
+  forgetRecent();
+}
+
+TileLayer::Tile* MarkCanvas::newTile(std::int32_t tx, std::int32_t ty) {
+  if (free_.empty()) return nullptr;
+  TileLayer::Tile* t = free_.back();
+  free_.pop_back();
+  t->tx = tx;
+  t->ty = ty;
+  std::memset(t->px, 0, sizeof t->px);
+  return t;
+}
+
+TileLayer::Tile* MarkCanvas::tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y,
+                                     bool mayAllocate) {
+  const auto tx = static_cast<std::int32_t>(X >> kShift);
+  const auto ty = static_cast<std::int32_t>(Y >> kShift);
+  if (TileLayer::Tile* t = layer.find(tx, ty)) return t;
+  if (free_.empty() && mayAllocate && static_cast<int>(store_.size()) < kMaxTiles) {
+    store_.push_back(std::make_unique<TileLayer::Tile>());
+    free_.push_back(store_.back().get());
+  }
+  TileLayer::Tile* t = newTile(tx, ty);
+  if (t && !layer.insert(t)) {
+    release(t);
+    return nullptr;
+  }
+  return t;
+}
+
+void MarkCanvas::forgetRecent() {
+  std::fill(recent_.begin(), recent_.end(), Recent{});
+}
+
+void MarkCanvas::marks(const Mark* m, int count) {
+  const TileLayer& layer = *current_;
+  // The pixels first, in a loop of arithmetic alone, then the stores.
+  constexpr int kBatch = 64;
+  std::int64_t px[kBatch], py[kBatch];
+  while (count > 0) {
+    const int n = std::min(count, kBatch);
+    for (int i = 0; i < n; ++i) {
+      px[i] = layer.pixelNear(m[i].x, m[i].dx);
+      py[i] = layer.pixelNear(m[i].y, m[i].dy);
+    }
+    for (int i = 0; i < n; ++i) {
+      const std::int64_t X = px[i], Y = py[i];
+      Recent& r = recent_[recentSlot(X >> kShift, Y >> kShift)];
+      TileLayer::Tile* t = r.tile;
+      if (!t || r.tx != (X >> kShift) || r.ty != (Y >> kShift)) {
+        t = tileFor(*current_, X, Y, false);
+        if (!t) {
+          if (queue_.size() < static_cast<std::size_t>(kQueue))
+            queue_.push_back(m[i]);
+          else
+            ++dropped_;
+          continue;
+        }
+        r = {t->tx, t->ty, t};
+      }
+      t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = m[i].word;
+    }
+    m += n;
+    count -= n;
+  }
+}
+
+void MarkCanvas::restarted(bool blank) {
+  const double zoom = current_ ? current_->zoom() : 1.0;
+  layers_.clear();
+  current_ = nullptr;
+  forgetRecent();
+  queue_.clear();
+  free_.clear();
+  for (auto& t : store_) free_.push_back(t.get());
+  setZoom(zoom);
+  reseed_ = !blank;
+}
+
+void MarkCanvas::seed() {
+  reseed_ = false;
+  TileLayer& layer = layerOf(1.0);
+  const int w = surface_.widthPixels(), h = surface_.heightPixels();
+  const std::uint32_t back = Surface::toWord(surface_.background());
+  const std::uint32_t* data = surface_.data();
+  const int stride = surface_.stride();
+  for (int y0 = 0; y0 < h; y0 += kSide) {
+    for (int x0 = 0; x0 < w; x0 += kSide) {
+      const int x1 = std::min(x0 + kSide, w), y1 = std::min(y0 + kSide, h);
+      bool drawn = false;
+      for (int y = y0; y < y1 && !drawn; ++y)
+        for (int x = x0; x < x1 && !drawn; ++x)
+          drawn = data[static_cast<std::size_t>(y) * stride + x] != back;
+      TileLayer::Tile* t = drawn ? tileFor(layer, x0, y0, true)
+                                 : layer.find(x0 >> kShift, y0 >> kShift);
+      if (!t) continue;
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+          const std::uint32_t word = data[static_cast<std::size_t>(y) * stride + x];
+          t->px[(y - y0) * kSide + (x - x0)] = word == back ? 0 : word;
+        }
+    }
+  }
+}
+
+void MarkCanvas::dropLayer(std::size_t i) {
+  layers_[i]->forEach([this](TileLayer::Tile& t) { release(&t); });
+  if (layers_[i].get() == current_) current_ = nullptr;
+  layers_.erase(layers_.begin() + static_cast<std::ptrdiff_t>(i));
+  forgetRecent();
+}
+
+// The layer least recently shown, its pixels as dots in the coarsest other layer.
+void MarkCanvas::foldOldest() {
+  std::size_t oldest = 0, coarsest = 0;
+  for (std::size_t i = 0; i < layers_.size(); ++i) {
+    if (layers_[i]->lastUse < layers_[oldest]->lastUse) oldest = i;
+  }
+  coarsest = oldest == 0 ? 1 : 0;
+  for (std::size_t i = 0; i < layers_.size(); ++i)
+    if (i != oldest && layers_[i]->zoom() < layers_[coarsest]->zoom()) coarsest = i;
+  TileLayer& from = *layers_[oldest];
+  TileLayer& to = *layers_[coarsest];
+  const double r = to.zoom() / from.zoom();
+  from.forEach([&](const TileLayer::Tile& t) {
+    for (int i = 0; i < kSide * kSide; ++i) {
+      if (!t.px[i]) continue;
+      const std::int64_t X = (static_cast<std::int64_t>(t.tx) << kShift) + (i & (kSide - 1));
+      const std::int64_t Y = (static_cast<std::int64_t>(t.ty) << kShift) + (i >> kShift);
+      const std::int64_t x = TileLayer::floorHeld((X + 0.5) * r);
+      const std::int64_t y = TileLayer::floorHeld((Y + 0.5) * r);
+      TileLayer::Tile* d = tileFor(to, x, y, true);
+      if (!d) continue;
+      std::uint32_t& p = d->px[(y & (kSide - 1)) * kSide + (x & (kSide - 1))];
+      if (!p) p = t.px[i];
+    }
+  });
+  dropLayer(oldest);
+}
+
+void MarkCanvas::keepWithinBound(double cx, double cy) {
+  const int most = kMaxTiles - kReserve;
+  auto held = [this] { return static_cast<int>(store_.size() - free_.size()); };
+  while (held() > most && layers_.size() > 1) {
+    std::size_t oldest = layers_[0].get() == current_ ? 1 : 0;
+    for (std::size_t i = 0; i < layers_.size(); ++i)
+      if (layers_[i].get() != current_ && layers_[i]->lastUse < layers_[oldest]->lastUse)
+        oldest = i;
+    dropLayer(oldest);
+  }
+  if (held() <= most) return;
+  // The current layer alone is over: keep the three quarters nearest the view's centre.
+  TileLayer& l = *current_;
+  const double s = l.scale();
+  std::vector<double> far;
+  l.forEach([&](const TileLayer::Tile& t) {
+    const double dx = (t.tx + 0.5) * kSide / s - cx, dy = (t.ty + 0.5) * kSide / s - cy;
+    far.push_back(dx * dx + dy * dy);
+  });
+  const std::size_t keep = static_cast<std::size_t>(most) * 3 / 4;
+  std::nth_element(far.begin(), far.begin() + static_cast<std::ptrdiff_t>(keep), far.end());
+  const double limit = far[keep];
+  l.removeIf(
+      [&](const TileLayer::Tile& t) {
+        const double dx = (t.tx + 0.5) * kSide / s - cx, dy = (t.ty + 0.5) * kSide / s - cy;
+        return dx * dx + dy * dy >= limit;
+      },
+      [this](TileLayer::Tile* t) { release(t); });
+  forgetRecent();
+}
+
+void MarkCanvas::settle(double cx, double cy) {
+  if (reseed_) seed();
+  if (!queue_.empty()) {
+    TileLayer& layer = *current_;
+    for (const Mark& k : queue_) {
+      const std::int64_t X = layer.pixelX(k.x, k.dx);
+      const std::int64_t Y = layer.pixelX(k.y, k.dy);
+      TileLayer::Tile* t = tileFor(layer, X, Y, true);
+      if (!t) {
+        keepWithinBound(cx, cy);
+        t = tileFor(layer, X, Y, true);
+      }
+      if (!t) {
+        ++dropped_;
+        continue;
+      }
+      t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = k.word;
+    }
+    queue_.clear();
+    forgetRecent();
+  }
+  keepWithinBound(cx, cy);
+  while (static_cast<int>(free_.size()) < kReserve && static_cast<int>(store_.size()) < kMaxTiles) {
+    store_.push_back(std::make_unique<TileLayer::Tile>());
+    free_.push_back(store_.back().get());
+  }
+}
+
+void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t originX,
+                        std::int64_t originY) const {
+  std::vector<const TileLayer*> order;
+  for (const auto& l : layers_) order.push_back(l.get());
+  std::sort(order.begin(), order.end(),
+            [](const TileLayer* a, const TileLayer* b) { return a->lastUse < b->lastUse; });
+  for (const TileLayer* l : order) {
+    const double r = zoom / l->zoom();  // view pixels a layer pixel
+    const bool same = sameZoom(zoom, l->zoom());
+    // The layer's pixels in sight, as tiles.
+    const std::int64_t tx0 = TileLayer::floorHeld(originX / r) >> kShift;
+    const std::int64_t ty0 = TileLayer::floorHeld(originY / r) >> kShift;
+    const std::int64_t tx1 = TileLayer::floorHeld((originX + out.width) / r) >> kShift;
+    const std::int64_t ty1 = TileLayer::floorHeld((originY + out.height) / r) >> kShift;
+    auto draw = [&](const TileLayer::Tile& t) {
+      if (t.tx < tx0 || t.tx > tx1 || t.ty < ty0 || t.ty > ty1) return;
+      const std::int64_t X0 = static_cast<std::int64_t>(t.tx) << kShift;
+      const std::int64_t Y0 = static_cast<std::int64_t>(t.ty) << kShift;
+      for (int j = 0; j < kSide; ++j) {
+        const std::uint32_t* row = t.px + j * kSide;
+        std::int64_t y0, y1;
+        if (same) {
+          y0 = Y0 + j - originY, y1 = y0 + 1;
+        } else {
+          y0 = TileLayer::floorHeld((Y0 + j) * r) - originY;
+          y1 = std::max(y0 + 1, TileLayer::floorHeld((Y0 + j + 1) * r) - originY);
+        }
+        y0 = std::max<std::int64_t>(y0, 0);
+        y1 = std::min<std::int64_t>(y1, out.height);
+        if (y0 >= y1) continue;
+        for (int i = 0; i < kSide; ++i) {
+          if (!row[i]) continue;
+          std::int64_t x0, x1;
+          if (same) {
+            x0 = X0 + i - originX, x1 = x0 + 1;
+          } else {
+            x0 = TileLayer::floorHeld((X0 + i) * r) - originX;
+            x1 = std::max(x0 + 1, TileLayer::floorHeld((X0 + i + 1) * r) - originX);
+          }
+          x0 = std::max<std::int64_t>(x0, 0);
+          x1 = std::min<std::int64_t>(x1, out.width);
+          for (std::int64_t y = y0; y < y1; ++y)
+            for (std::int64_t x = x0; x < x1; ++x)
+              out.words[static_cast<std::size_t>(y) * out.stride + x] = row[i];
+        }
+      }
+    };
+    const std::int64_t inSight = (tx1 - tx0 + 1) * (ty1 - ty0 + 1);
+    if (inSight < l->size()) {
+      for (std::int64_t ty = ty0; ty <= ty1; ++ty)
+        for (std::int64_t tx = tx0; tx <= tx1; ++tx)
+          if (const TileLayer::Tile* t =
+                  l->find(static_cast<std::int32_t>(tx), static_cast<std::int32_t>(ty)))
+            draw(*t);
+    } else {
+      l->forEach(draw);
+    }
+  }
+}
+
+std::size_t MarkCanvas::bytes() const {
+  return store_.size() * sizeof(TileLayer::Tile) +
+         layers_.size() * 2 * kMaxTiles * 2 * sizeof(std::uint64_t) +
+         queue_.capacity() * sizeof(Mark);
+}
+
+}  // namespace sw4

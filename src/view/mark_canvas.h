@@ -1,0 +1,110 @@
+#pragma once
+// The view's memory of every mark drawn: a stack of sparse tile layers in world coordinates, one
+// per zoom the view has had since the last clear.
+//
+// Why tiles in the world, and this way: the drawing makes up to TotalPlanets marks per body per
+// tick (40,000 a tick at 199 bodies, at about 9 ns a pair for the whole tick), nearly all of
+// them landing on the same few pixels a body, tick after tick. Keeping marks as a list would grow
+// without end; a picture per zoom kept in tiles of 32 x 32 pixels holds each pixel once, only
+// where something was drawn, so a trail costs its length and not the world's size. A mark is
+// stored at the zoom current when it is made, keeping its size on screen; what older zooms left
+// stays in their layers and is shown resampled under the current one until the next clear.
+//
+// Cost in the hot loop: a mark is two multiply-adds, a lookup of its tile (the tiles last met are
+// remembered, else one probe of an open-addressing table sized never to grow) and a store. A
+// tile missing there is taken from a reserve kept at hand; when the reserve is empty the mark
+// waits in a fixed-size queue for settle(). Nothing in marks() allocates.
+//
+// Memory bound: at most kMaxTiles tiles (64 MiB) across all layers, plus kMaxLayers tables of
+// 512 KiB and the 1 MiB queue: under 70 MiB whatever the run does. Past the bound, settle() gives
+// up the layers least recently shown, then the current layer's tiles farthest from the view.
+// Past kMaxLayers zooms, the layer least recently shown is folded into the coarsest other one,
+// each of its pixels a dot there.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/mark_sink.h"
+#include "view/tile_layer.h"
+
+namespace sw4 {
+
+class Surface;
+
+// An image to draw into: width x height pixel words, a row every `stride` words.
+struct PixelTarget {
+  std::uint32_t* words;
+  int width, height, stride;
+};
+
+class MarkCanvas final : public MarkSink {
+ public:
+  static constexpr int kMaxTiles = 16384;
+  static constexpr int kMaxLayers = 8;
+  static constexpr int kQueue = 1 << 16;
+  static constexpr int kReserve = 512;
+
+  // Marks of `surface` (its pixel ratio sets the layers' scale); not yet listening.
+  explicit MarkCanvas(const Surface& surface);
+  ~MarkCanvas();
+
+  // New marks go to the layer of `zoom` (an earlier one of the same zoom comes back on top).
+  void setZoom(double zoom);
+  double zoom() const { return current_->zoom(); }
+
+  void marks(const Mark* m, int count) override;
+  void restarted(bool blank) override;
+
+  // Outside the hot loop: the queued marks, a clear's re-seeding, the reserve and the memory
+  // bound (tiles farthest from the world point cx, cy go first).
+  void settle(double cx, double cy);
+  // The surface's picture into the zoom-1 layer, which matches its pixels one for one.
+  void seed();
+  // Every layer onto `out` (not cleared first), the oldest first, each at the view's `zoom` with
+  // view pixel X + originX shown at out's column X.
+  void render(const PixelTarget& out, double zoom, std::int64_t originX,
+              std::int64_t originY) const;
+
+  // Tiles held (in layers or at hand) and their bytes with the tables.
+  int tiles() const { return static_cast<int>(store_.size()); }
+  std::size_t bytes() const;
+  long dropped() const { return dropped_; }  // marks lost to a full queue or the bound
+
+ private:
+  TileLayer& layerOf(double zoom);
+  TileLayer::Tile* newTile(std::int32_t tx, std::int32_t ty);  // from the reserve, or null
+  TileLayer::Tile* tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y, bool mayAllocate);
+  void release(TileLayer::Tile* t) { free_.push_back(t); }
+  void dropLayer(std::size_t i);
+  void foldOldest();
+  void keepWithinBound(double cx, double cy);
+  double pixelsPerTwip() const;
+
+  const Surface& surface_;
+  std::vector<std::unique_ptr<TileLayer>> layers_;
+  TileLayer* current_ = nullptr;
+  std::uint64_t clock_ = 0;
+  std::vector<std::unique_ptr<TileLayer::Tile>> store_;  // every tile, whoever holds it
+  std::vector<TileLayer::Tile*> free_;                   // the reserve
+  std::vector<Mark> queue_;                              // capacity kQueue, never more
+  // The current layer's tiles last met, by their place: most marks land where marks of the
+  // same body landed in the pulled body before, and this stays in the first-level cache where
+  // the layer's table would not.
+  struct Recent {
+    std::int32_t tx = 0, ty = 0;
+    TileLayer::Tile* tile = nullptr;
+  };
+  static constexpr int kRecentBits = 12;
+  static constexpr int kRecent = 1 << kRecentBits;
+  static std::size_t recentSlot(std::int64_t tx, std::int64_t ty) {
+    const auto key = static_cast<std::uint64_t>(tx) * 0x9E3779B97F4A7C15ull ^
+                     static_cast<std::uint64_t>(ty) * 0xC2B2AE3D27D4EB4Full;
+    return static_cast<std::size_t>(key >> (64 - kRecentBits));
+  }
+  void forgetRecent();
+  std::vector<Recent> recent_ = std::vector<Recent>(kRecent);
+  bool reseed_ = false;
+  long dropped_ = 0;
+};
+
+}  // namespace sw4

@@ -1,0 +1,101 @@
+#pragma once
+// The marks drawn at one zoom: square tiles of pixels anchored in the world, kept only where
+// something was drawn.
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace sw4 {
+
+// Pixel X of a layer covers the twips [X / s, (X + 1) / s) for s = zoom x device pixels a twip,
+// so the layers of every zoom share the world's origin and a mark stays where it was drawn when
+// the view moves. A pixel word of 0 is nothing drawn; a drawn one has its alpha byte set.
+class TileLayer {
+ public:
+  static constexpr int kShift = 5;
+  static constexpr int kSide = 1 << kShift;  // 32 x 32 pixels, 4 KiB a tile
+  // Pixel coordinates are held within this, so tile coordinates fit 32 bits.
+  static constexpr std::int64_t kReach = (std::int64_t{1} << 35) - 1;
+
+  struct Tile {
+    std::int32_t tx = 0, ty = 0;
+    std::uint32_t px[kSide * kSide];
+  };
+
+  // A layer at `zoom` on a surface of `pixelsPerTwip` device pixels a twip, holding at most
+  // `maxTiles` tiles (its table is allocated here, never in the hot loop).
+  TileLayer(double zoom, double pixelsPerTwip, int maxTiles);
+
+  double zoom() const { return zoom_; }
+  double scale() const { return zoom_ * pixelsPerTwip_; }  // pixels a twip
+
+  // The pixel a mark lands on: the body's place at this zoom, its offset at the surface's scale.
+  // At zoom 1 exactly the surface's pixel.
+  std::int64_t pixelX(int x, int dx) const { return floorHeld((x * zoom_ + dx) * pixelsPerTwip_); }
+  // The same without a branch, for the hot loop: a 32-bit place at any zoom stays well within
+  // 64 bits before it is held to kReach.
+  std::int64_t pixelNear(int x, int dx) const {
+    const double v = (x * zoom_ + dx) * pixelsPerTwip_;
+    const auto t = static_cast<std::int64_t>(v);
+    return std::clamp(t - (v < static_cast<double>(t)), -kReach, kReach);
+  }
+
+  // The tile holding pixel X, Y, or null.
+  Tile* find(std::int32_t tx, std::int32_t ty) const;
+  // Adds `tile` (its tx, ty set, not yet here); false when the layer is full.
+  bool insert(Tile* tile);
+  int size() const { return count_; }
+  template <class F>
+  void forEach(F f) const {
+    for (const Slot& s : slots_)
+      if (s.tile) f(*s.tile);
+  }
+  // Takes out the tiles `drop` says yes to; hands each to `gone`.
+  template <class Drop, class Gone>
+  void removeIf(Drop drop, Gone gone) {
+    std::vector<Tile*> keep;
+    keep.reserve(count_);
+    for (Slot& s : slots_) {
+      if (!s.tile) continue;
+      if (drop(*s.tile))
+        gone(s.tile);
+      else
+        keep.push_back(s.tile);
+      s.tile = nullptr;
+    }
+    count_ = 0;
+    for (Tile* t : keep) insert(t);
+  }
+
+  static std::int64_t floorHeld(double v) {
+    if (!(v > -static_cast<double>(kReach))) return -kReach;
+    if (!(v < static_cast<double>(kReach))) return kReach;
+    const auto t = static_cast<std::int64_t>(v);
+    return v < static_cast<double>(t) ? t - 1 : t;
+  }
+
+  // When this layer was last the view's zoom, for choosing which to give up.
+  std::uint64_t lastUse = 0;
+
+ private:
+  struct Slot {
+    std::uint64_t key = 0;
+    Tile* tile = nullptr;
+  };
+  static std::uint64_t keyOf(std::int32_t tx, std::int32_t ty) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(tx)) << 32) |
+           static_cast<std::uint32_t>(ty);
+  }
+  std::size_t slotOf(std::uint64_t key) const {
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+  }
+
+  double zoom_, pixelsPerTwip_;
+  int maxTiles_;
+  int shift_;  // 64 - log2 of the table's size
+  int count_ = 0;
+  std::vector<Slot> slots_;  // open addressing, at most half full
+};
+
+}  // namespace sw4

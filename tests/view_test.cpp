@@ -1,0 +1,99 @@
+// The view of the world: never part of the world, exact when classic, and its marks stay where
+// they were drawn.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "drawing/body_dot.h"
+#include "program/program.h"
+#include "recording/world_hash.h"
+#include "sim_fixture.h"
+#include "view/world_view.h"
+
+namespace sw4 {
+namespace {
+
+void start(Program& sim, int bodies) {
+  testing::withoutStarPanel(sim);
+  sim.form.TXn.setText(std::to_string(bodies));
+  sim.form.Command2.userClick();
+}
+
+std::vector<std::uint32_t> surfacePixels(const Surface& s) {
+  std::vector<std::uint32_t> out;
+  for (int y = 0; y < s.heightPixels(); ++y)
+    out.insert(out.end(), s.data() + static_cast<std::size_t>(y) * s.stride(),
+               s.data() + static_cast<std::size_t>(y) * s.stride() + s.widthPixels());
+  return out;
+}
+
+TEST(WorldView, LeavesTheWorldAsItIsAndIsTheSurfaceWhenClassic) {
+  Program watched, plain;
+  start(watched, 120);
+  start(plain, 120);
+  WorldView view(watched);
+  const int w = watched.surface.widthPixels(), h = watched.surface.heightPixels();
+  for (int t = 0; t < 60; ++t) {
+    if (t == 10) view.setView(0.25, 3000, 9000);
+    if (t == 30) view.follow(7, 8);
+    if (t == 45) view.fit();
+    if (t % 5 == 0) view.render(w, h);
+    tick(watched);
+    tick(plain);
+  }
+  EXPECT_EQ(worldHash(watched), worldHash(plain));
+  view.setView(1, watched.widthTwips() / 2.0, watched.heightTwips() / 2.0);
+  EXPECT_TRUE(view.classic());
+  EXPECT_EQ(view.render(w, h), surfacePixels(watched.surface));
+}
+
+TEST(WorldView, FollowKeepsTheBodyInTheMiddle) {
+  Program sim;
+  start(sim, 40);
+  WorldView view(sim);
+  const World& world = sim.world;
+  const int b = 10;
+  view.follow(b, 4);
+  const int w = sim.surface.widthPixels(), h = sim.surface.heightPixels();
+  const std::uint32_t back = Surface::toWord(sim.surface.background());
+  for (int t = 0; t < 20; ++t) {
+    tick(sim);
+    ASSERT_EQ(world.PlanetOff[b], 0);
+    ASSERT_NEAR(view.screenX(world.PlanetX[b], w), w / 2.0, 1.0);
+    ASSERT_NEAR(view.screenY(world.PlanetY[b], h), h / 2.0, 1.0);
+  }
+  // The body's own dots, drawn this tick, at the middle of the picture.
+  const auto picture = view.render(w, h);
+  bool drawn = false;
+  for (int y = h / 2 - 2; y <= h / 2 + 2; ++y)
+    for (int x = w / 2 - 2; x <= w / 2 + 2; ++x)
+      drawn = drawn || picture[static_cast<std::size_t>(y) * w + x] != back;
+  EXPECT_TRUE(drawn);
+}
+
+TEST(WorldView, AMarkStaysInTheWorldAsTheViewMovesUntilTheNextClear) {
+  Program sim;
+  WorldView view(sim);
+  const int w = 200, h = 100;
+  view.setView(2, 3000, 3000);
+  plotDot(sim.surface, 3150, 3075, 0, 0, rgb(255, 0, 0));
+  const auto at = [&] {
+    const auto p = view.render(w, h);
+    for (int i = 0; i < w * h; ++i)
+      if (p[i] == Surface::toWord(rgb(255, 0, 0))) return std::pair{i % w, i / w};
+    return std::pair{-1, -1};
+  };
+  const auto before = at();
+  EXPECT_NEAR(before.first, view.screenX(3150, w), 1);
+  EXPECT_NEAR(before.second, view.screenY(3075, h), 1);
+  view.panBy(10, 5);
+  EXPECT_EQ(at(), std::pair(before.first + 10, before.second + 5));
+  view.setView(8, 3150, 3075);  // a mark of zoom 2 shows four times as large
+  EXPECT_NEAR(at().first, w / 2 - 2, 2);
+  sim.surface.clear();
+  EXPECT_EQ(at(), std::pair(-1, -1));
+}
+
+}  // namespace
+}  // namespace sw4
