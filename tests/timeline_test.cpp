@@ -11,6 +11,7 @@
 #include "script/script_engine.h"
 #include "timeline/compression.h"
 #include "timeline/pixel_packing.h"
+#include "timeline/position_index.h"
 
 namespace sw4 {
 namespace {
@@ -97,6 +98,44 @@ TEST(Timeline, PixelsComeBackWithAndWithoutTheColourTable) {
     ByteReader r(raw);
     unpackPixels(r, back.data(), back.size());
     EXPECT_EQ(back, words) << colours;
+  }
+}
+
+// Positions are kept as differences across blocks: every one reads back, also after cutting the
+// index anywhere and going on, with differences as large as a word allows.
+TEST(Timeline, PositionsReadBackAcrossBlocksAndCuts) {
+  std::mt19937_64 rnd(7);
+  PositionIndex index;
+  index.clear(3);
+  std::vector<std::vector<std::int64_t>> kept;
+  auto push = [&](std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k) {
+      std::vector<std::int64_t> v{
+          static_cast<std::int64_t>(rnd() >> 20), static_cast<std::int64_t>(rnd() >> 1),
+          static_cast<std::int64_t>(rnd()), -5, static_cast<std::int64_t>(rnd() % 3)};
+      index.push({static_cast<std::size_t>(v[0]), static_cast<std::uint64_t>(v[1])}, v.data() + 2);
+      kept.push_back(v);
+    }
+  };
+  auto check = [&] {
+    ASSERT_EQ(index.size(), kept.size());
+    for (std::size_t p = 0; p < kept.size(); ++p) {
+      std::int64_t host[3];
+      const auto e = index.at(p, host);
+      ASSERT_EQ(
+          std::vector<std::int64_t>({static_cast<std::int64_t>(e.offset),
+                                     static_cast<std::int64_t>(e.seq), host[0], host[1], host[2]}),
+          kept[p])
+          << "position " << p;
+    }
+  };
+  push(200);
+  check();
+  for (std::size_t cut : {130u, 128u, 64u, 1u}) {
+    index.truncate(cut);
+    kept.resize(cut);
+    push(70);
+    check();
   }
 }
 

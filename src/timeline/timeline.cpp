@@ -45,8 +45,9 @@ void Timeline::startSession() {
     if (!discard_) log_.append(text);
     return true;
   });
-  marks_.assign(1, Mark{log_.size(), seq_});
-  hostWords_.clear();
+  positions_.clear(hostWidth_);
+  scratch_.assign(hostWidth_, 0);
+  positions_.push({log_.size(), seq_}, scratch_.data());
   snapshots_.clear();
   snapshotBytes_ = 0;
   surfaces_->forget();
@@ -60,17 +61,20 @@ void Timeline::newRunDone() {
   if (replaying_) return;
   startSession();
   log_.append("new\n");
-  marks_[0].offset = log_.size();
+  positions_.clear(hostWidth_);
+  positions_.push({log_.size(), seq_}, scratch_.data());
 }
 
-void Timeline::markHost(std::size_t position) {
-  if (!host_.saveHost) return;
+// Position `position` is the latest, reached now (position 0 again and again until the first tick).
+void Timeline::markPosition(std::size_t position) {
   scratch_.clear();
-  host_.saveHost(scratch_);
-  if (hostWidth_ == 0) hostWidth_ = scratch_.size();
+  if (host_.saveHost) {
+    host_.saveHost(scratch_);
+    if (hostWidth_ == 0) hostWidth_ = scratch_.size();
+  }
   scratch_.resize(hostWidth_);
-  hostWords_.resize((position + 1) * hostWidth_);
-  std::copy(scratch_.begin(), scratch_.end(), hostWords_.begin() + position * hostWidth_);
+  if (position == 0) positions_.clear(hostWidth_);
+  positions_.push({log_.size(), seq_}, scratch_.data());
 }
 
 void Timeline::settle() {
@@ -85,13 +89,11 @@ void Timeline::settle() {
   editsSeen_ = sim_.outsideEdits;
   if (ran == 0 && position_ == 0) {
     // Position 0 is the state just before the first tick: it follows the events until then.
-    marks_[0] = Mark{log_.size(), seq_};
-    markHost(0);
+    markPosition(0);
   }
   for (unsigned long k = 0; k < ran; ++k) {
     ++position_;
-    marks_.push_back(Mark{log_.size(), seq_});
-    markHost(static_cast<std::size_t>(position_));
+    markPosition(static_cast<std::size_t>(position_));
   }
   const bool due = settings_.snapshotEvery > 0
                        ? position_ % settings_.snapshotEvery == 0
@@ -118,7 +120,7 @@ void Timeline::takeSnapshot(bool pinned) {
   // before the first tick, or one after another between two ticks): this one replaces it.
   if (!snapshots_.empty()) {
     const Snapshot& last = snapshots_.back();
-    const std::uint64_t markSeq = marks_[static_cast<std::size_t>(position_)].seq;
+    const std::uint64_t markSeq = positions_.at(static_cast<std::size_t>(position_)).seq;
     const bool needed = markSeq >= last.seq && markSeq < seq_;
     if (last.seq == seq_) return;
     if (!needed && last.position == position_) {
@@ -128,7 +130,7 @@ void Timeline::takeSnapshot(bool pinned) {
     }
   }
   Snapshot s{position_, seq_, log_.size(), false, pinned, compressor_->compress(saveSimState(sim_)),
-             {}, {}};
+             {},        {}};
   s.surface = surfaces_->take(sim_.surface, s.key);
   if (host_.saveHost) host_.saveHost(s.host);
   snapshotBytes_ += s.bytes();
@@ -148,7 +150,7 @@ void Timeline::restore(std::size_t index) {
 bool Timeline::goTo(std::int64_t t) {
   if (t < 0 || t > position_ || sim_.inTick || replaying_ || !recorder_) return false;
   recorder_->pulse(0);
-  const Mark target = marks_[static_cast<std::size_t>(t)];
+  const PositionIndex::Entry target = positions_.at(static_cast<std::size_t>(t));
   const auto after = std::upper_bound(snapshots_.begin(), snapshots_.end(), target.seq,
                                       [](std::uint64_t q, const Snapshot& s) { return q < s.seq; });
   if (after == snapshots_.begin()) return false;
@@ -174,10 +176,12 @@ bool Timeline::goTo(std::int64_t t) {
   workSince_ = threadSeconds() - replayStart;
 
   log_.resize(target.offset);
-  marks_.resize(static_cast<std::size_t>(t) + 1);
-  hostWords_.resize(marks_.size() * hostWidth_);
-  if (host_.restoreHost && hostWidth_ > 0)
-    host_.restoreHost(hostWords_.data() + static_cast<std::size_t>(t) * hostWidth_);
+  positions_.truncate(static_cast<std::size_t>(t) + 1);
+  if (host_.restoreHost && hostWidth_ > 0) {
+    scratch_.resize(hostWidth_);
+    positions_.at(static_cast<std::size_t>(t), scratch_.data());
+    host_.restoreHost(scratch_.data());
+  }
   while (!snapshots_.empty() && snapshots_.back().seq > target.seq) {
     snapshotBytes_ -= snapshots_.back().bytes();
     snapshots_.pop_back();
@@ -226,16 +230,14 @@ void Timeline::thin() {
   }
 }
 
-
 std::size_t Timeline::memoryBytes() const {
-  return log_.size() + marks_.size() * sizeof(Mark) + hostWords_.size() * sizeof(std::int64_t) +
-         snapshotBytes_;
+  return log_.size() + positions_.bytes() + snapshotBytes_;
 }
 
 std::string_view Timeline::logSince(std::int64_t t) {
   if (t < 0 || t > position_) return {};
   if (recorder_ && !replaying_) recorder_->pulse(0);
-  return std::string_view(log_).substr(marks_[static_cast<std::size_t>(t)].offset);
+  return std::string_view(log_).substr(positions_.at(static_cast<std::size_t>(t)).offset);
 }
 
 std::string Timeline::session() {

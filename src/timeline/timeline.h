@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/hook.h"
+#include "timeline/position_index.h"
 
 namespace sw4 {
 
@@ -84,10 +85,6 @@ class Timeline {
       return sizeof(Snapshot) + state.size() + surface.size() + host.size() * 8;
     }
   };
-  struct Mark {
-    std::size_t offset;
-    std::uint64_t seq;
-  };
 
   void startSession();
   void startRecorder();
@@ -95,7 +92,7 @@ class Timeline {
   void takeSnapshot(bool pinned);
   void restore(std::size_t index);
   void thin();
-  void markHost(std::size_t position);
+  void markPosition(std::size_t position);
 
   Sim& sim_;
   Host host_;
@@ -104,9 +101,8 @@ class Timeline {
   std::unique_ptr<class SurfaceHistory> surfaces_;
   std::unique_ptr<class Compressor> compressor_;
   std::string log_;
-  bool discard_ = false;                 // what the recorder writes goes nowhere
-  std::vector<Mark> marks_;              // by position
-  std::vector<std::int64_t> hostWords_;  // by position, hostWidth_ each
+  bool discard_ = false;  // what the recorder writes goes nowhere
+  PositionIndex positions_;
   std::size_t hostWidth_ = 0;
   std::vector<std::int64_t> scratch_;
   std::vector<Snapshot> snapshots_;  // by seq
