@@ -135,8 +135,8 @@ void MarkCanvas::seed() {
       for (int y = y0; y < y1 && !drawn; ++y)
         for (int x = x0; x < x1 && !drawn; ++x)
           drawn = data[static_cast<std::size_t>(y) * stride + x] != back;
-      TileLayer::Tile* t = drawn ? tileFor(layer, x0, y0, true)
-                                 : layer.find(x0 >> kShift, y0 >> kShift);
+      TileLayer::Tile* t =
+          drawn ? tileFor(layer, x0, y0, true) : layer.find(x0 >> kShift, y0 >> kShift);
       if (!t) continue;
       for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) {
