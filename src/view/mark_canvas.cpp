@@ -74,20 +74,34 @@ TileLayer::Tile* MarkCanvas::tileFor(TileLayer& layer, std::int64_t X, std::int6
 
 void MarkCanvas::forgetRecent() {
   std::fill(recent_.begin(), recent_.end(), Recent{});
+  std::fill(seen_.begin(), seen_.end(), Seen{});
 }
 
 void MarkCanvas::marks(const Mark* m, int count) {
   const TileLayer& layer = *current_;
-  // The pixels first, in a loop of arithmetic alone, then the stores.
   constexpr int kBatch = 64;
+  const Mark* fresh[kBatch];
+  Seen* seenAt[kBatch];
   std::int64_t px[kBatch], py[kBatch];
   while (count > 0) {
     const int n = std::min(count, kBatch);
+    // A mark met again (a body's dot is drawn once for every body it pulls, mostly on the same
+    // pixel) needs nothing more.
+    int k = 0;
     for (int i = 0; i < n; ++i) {
-      px[i] = layer.pixelNear(m[i].x, m[i].dx);
-      py[i] = layer.pixelNear(m[i].y, m[i].dy);
+      std::uint64_t key[2];
+      std::memcpy(key, &m[i], sizeof key);
+      Seen& seen = seen_[seenSlot(key[0], key[1])];
+      if (seen.place == key[0] && seen.rest == key[1]) continue;
+      fresh[k] = &m[i];
+      seenAt[k++] = &seen;
     }
-    for (int i = 0; i < n; ++i) {
+    // Their pixels in a loop of arithmetic alone, then the stores.
+    for (int i = 0; i < k; ++i) {
+      px[i] = layer.pixelNear(fresh[i]->x, fresh[i]->dx);
+      py[i] = layer.pixelNear(fresh[i]->y, fresh[i]->dy);
+    }
+    for (int i = 0; i < k; ++i) {
       const std::int64_t X = px[i], Y = py[i];
       Recent& r = recent_[recentSlot(X >> kShift, Y >> kShift)];
       TileLayer::Tile* t = r.tile;
@@ -95,14 +109,15 @@ void MarkCanvas::marks(const Mark* m, int count) {
         t = tileFor(*current_, X, Y, false);
         if (!t) {
           if (queue_.size() < static_cast<std::size_t>(kQueue))
-            queue_.push_back(m[i]);
+            queue_.push_back(*fresh[i]);
           else
             ++dropped_;
           continue;
         }
         r = {t->tx, t->ty, t};
       }
-      t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = m[i].word;
+      t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = fresh[i]->word;
+      std::memcpy(seenAt[i], fresh[i], sizeof(Seen));
     }
     m += n;
     count -= n;
