@@ -53,8 +53,10 @@ std::vector<std::string> encoderArguments(ClipKind kind) {
               "-cpu-used", "8",  "-row-mt",  "1",          "-b:v",      "0",
               "-crf",      "30", "-pix_fmt", "yuv420p"};
     case ClipKind::Gif:
-      // A palette for each frame, so nothing waits for the whole clip.
-      return {"-vf", "split[a][b];[a]palettegen=stats_mode=single[p];[b][p]paletteuse=new=1"};
+      // A palette for each frame, so nothing waits for the whole clip; ordered dithering, the
+      // fastest that keeps gradients.
+      return {"-vf",
+              "split[a][b];[a]palettegen=stats_mode=single[p];[b][p]paletteuse=new=1:dither=bayer"};
     case ClipKind::PngSequence:
       break;
   }
