@@ -272,31 +272,23 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
     const std::int64_t ty1 = TileLayer::floorHeld((originY + out.height) / r) >> kShift;
     auto draw = [&](const TileLayer::Tile& t) {
       if (t.tx < tx0 || t.tx > tx1 || t.ty < ty0 || t.ty > ty1) return;
+      // Where each of the tile's pixel edges falls in the picture, held to it.
+      std::int64_t xs[kSide + 1], ys[kSide + 1];
       const std::int64_t X0 = static_cast<std::int64_t>(t.tx) << kShift;
       const std::int64_t Y0 = static_cast<std::int64_t>(t.ty) << kShift;
+      for (int i = 0; i <= kSide; ++i) {
+        xs[i] = same ? X0 + i - originX : TileLayer::floorHeld((X0 + i) * r) - originX;
+        ys[i] = same ? Y0 + i - originY : TileLayer::floorHeld((Y0 + i) * r) - originY;
+      }
       for (int j = 0; j < kSide; ++j) {
-        const std::uint32_t* row = t.px + j * kSide;
-        std::int64_t y0, y1;
-        if (same) {
-          y0 = Y0 + j - originY, y1 = y0 + 1;
-        } else {
-          y0 = TileLayer::floorHeld((Y0 + j) * r) - originY;
-          y1 = std::max(y0 + 1, TileLayer::floorHeld((Y0 + j + 1) * r) - originY);
-        }
-        y0 = std::max<std::int64_t>(y0, 0);
-        y1 = std::min<std::int64_t>(y1, out.height);
+        const std::int64_t y0 = std::max<std::int64_t>(ys[j], 0);
+        const std::int64_t y1 = std::min<std::int64_t>(std::max(ys[j] + 1, ys[j + 1]), out.height);
         if (y0 >= y1) continue;
+        const std::uint32_t* row = t.px + j * kSide;
         for (int i = 0; i < kSide; ++i) {
           if (!row[i]) continue;
-          std::int64_t x0, x1;
-          if (same) {
-            x0 = X0 + i - originX, x1 = x0 + 1;
-          } else {
-            x0 = TileLayer::floorHeld((X0 + i) * r) - originX;
-            x1 = std::max(x0 + 1, TileLayer::floorHeld((X0 + i + 1) * r) - originX);
-          }
-          x0 = std::max<std::int64_t>(x0, 0);
-          x1 = std::min<std::int64_t>(x1, out.width);
+          const std::int64_t x0 = std::max<std::int64_t>(xs[i], 0);
+          const std::int64_t x1 = std::min<std::int64_t>(std::max(xs[i] + 1, xs[i + 1]), out.width);
           for (std::int64_t y = y0; y < y1; ++y)
             for (std::int64_t x = x0; x < x1; ++x)
               out.words[static_cast<std::size_t>(y) * out.stride + x] = row[i];
