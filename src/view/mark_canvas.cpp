@@ -51,8 +51,12 @@ TileLayer::Tile* MarkCanvas::newTile(std::int32_t tx, std::int32_t ty) {
   free_.pop_back();
   t->tx = tx;
   t->ty = ty;
-  std::memset(t->px, 0, sizeof t->px);
   return t;
+}
+
+void MarkCanvas::release(TileLayer::Tile* t) {
+  std::memset(t->px, 0, sizeof t->px);
+  free_.push_back(t);
 }
 
 TileLayer::Tile* MarkCanvas::tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y,
@@ -125,14 +129,17 @@ void MarkCanvas::marks(const Mark* m, int count) {
 }
 
 void MarkCanvas::restarted(bool blank) {
-  const double zoom = current_ ? current_->zoom() : 1.0;
-  layers_.clear();
-  current_ = nullptr;
+  // The current layer stays (its table is a megabyte to allocate anew), empty.
+  for (std::size_t i = layers_.size(); i-- > 0;)
+    if (layers_[i].get() != current_) dropLayer(i);
+  current_->clear([this](TileLayer::Tile* t) { release(t); });
+  if (current_->scale() != current_->zoom() * pixelsPerTwip()) {
+    const double zoom = current_->zoom();
+    layers_.clear();
+    setZoom(zoom);
+  }
   forgetRecent();
   queue_.clear();
-  free_.clear();
-  for (auto& t : store_) free_.push_back(t.get());
-  setZoom(zoom);
   reseed_ = !blank;
 }
 

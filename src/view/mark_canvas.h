@@ -79,7 +79,8 @@ class MarkCanvas final : public MarkSink {
   TileLayer& layerOf(double zoom);
   TileLayer::Tile* newTile(std::int32_t tx, std::int32_t ty);  // from the reserve, or null
   TileLayer::Tile* tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y, bool mayAllocate);
-  void release(TileLayer::Tile* t) { free_.push_back(t); }
+  // Tiles at hand are kept cleared, so taking one in the hot loop writes nothing.
+  void release(TileLayer::Tile* t);
   void dropLayer(std::size_t i);
   void foldOldest();
   void keepWithinBound(double cx, double cy);

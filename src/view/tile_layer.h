@@ -20,7 +20,7 @@ class TileLayer {
 
   struct Tile {
     std::int32_t tx = 0, ty = 0;
-    std::uint32_t px[kSide * kSide];
+    std::uint32_t px[kSide * kSide]{};
   };
 
   // A layer at `zoom` on a surface of `pixelsPerTwip` device pixels a twip, holding at most
@@ -66,6 +66,16 @@ class TileLayer {
     }
     count_ = 0;
     for (Tile* t : keep) insert(t);
+  }
+
+  // Hands every tile to `gone` and empties the table, keeping its memory.
+  template <class Gone>
+  void clear(Gone gone) {
+    for (Slot& s : slots_) {
+      if (s.tile) gone(s.tile);
+      s = Slot{};
+    }
+    count_ = 0;
   }
 
   static std::int64_t floorHeld(double v) {
