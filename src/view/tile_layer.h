@@ -13,14 +13,14 @@ namespace sw4 {
 // the view moves. A pixel word of 0 is nothing drawn; a drawn one has its alpha byte set.
 class TileLayer {
  public:
-  static constexpr int kShift = 5;
-  static constexpr int kSide = 1 << kShift;  // 32 x 32 pixels, 4 KiB a tile
+  static constexpr int kShift = 4;
+  static constexpr int kSide = 1 << kShift;  // 16 x 16 pixels, 1 KiB a tile
   // Pixel coordinates are held within this, so tile coordinates fit 32 bits.
   static constexpr std::int64_t kReach = (std::int64_t{1} << 35) - 1;
 
   struct Tile {
     std::int32_t tx = 0, ty = 0;
-    std::uint32_t px[kSide * kSide];
+    std::uint32_t px[kSide * kSide]{};
   };
 
   // A layer at `zoom` on a surface of `pixelsPerTwip` device pixels a twip, holding at most
@@ -66,6 +66,16 @@ class TileLayer {
     }
     count_ = 0;
     for (Tile* t : keep) insert(t);
+  }
+
+  // Hands every tile to `gone` and empties the table, keeping its memory.
+  template <class Gone>
+  void clear(Gone gone) {
+    for (Slot& s : slots_) {
+      if (s.tile) gone(s.tile);
+      s = Slot{};
+    }
+    count_ = 0;
   }
 
   static std::int64_t floorHeld(double v) {
