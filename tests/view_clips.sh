@@ -31,6 +31,13 @@ cmp -s frames/03.png zoomed.png || fail "frame 3 differs from the shot at tick 3
 cmp -s frames/04.png followed.png || fail "frame 4 differs from the shot at tick 40"
 [[ $(ls frames | wc -l) == 4 ]] || fail "frames: $(ls frames | tr '\n' ' ')"
 
+# A rewind goes back without frames: the clip goes on from there.
+printf 'click Command2\nadvance 300\nrewind 10\nadvance 150\nshot back.png\n' >back.sw4
+mkdir back
+"$script" --video 'back/%02d.png' --every 10 back.sw4 || fail "the clip with a rewind failed"
+[[ $(ls back | wc -l) == 3 ]] || fail "frames around a rewind: $(ls back | tr '\n' ' ')"
+cmp -s back/03.png back.png || fail "the frame after a rewind differs from its shot"
+
 grep -v -e png -e shot run.sw4 >clip.sw4
 "$script" --video clip.avi clip.sw4 2>/dev/null
 [[ $? == 1 ]] || fail "a clip of an unknown kind was not refused"

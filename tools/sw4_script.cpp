@@ -156,7 +156,10 @@ int main(int argc, char** argv) {
   sw4::ScriptEngine engine(sim, std::cout);
   engine.setOutput(sw4::OutputPlace(o.out, o.overwrite));
   std::optional<sw4::ClipRecorder> clip;
-  if (!o.clip.path.empty()) clip.emplace(sim, engine.view(), o.clip);
+  if (!o.clip.path.empty()) {
+    o.clip.leaveOut = [&engine] { return engine.timeline().replaying(); };
+    clip.emplace(sim, engine.view(), o.clip);
+  }
   const auto failure = engine.run(*in);
   std::cout.flush();
   if (clip) {

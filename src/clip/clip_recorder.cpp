@@ -17,7 +17,8 @@ ClipRecorder::~ClipRecorder() {
 }
 
 void ClipRecorder::tickDone() {
-  if (failure_ || ++ticks_ % settings_.every != 0) return;
+  if (failure_ || (settings_.leaveOut && settings_.leaveOut())) return;
+  if (++ticks_ % settings_.every != 0) return;
   try {
     if (!writer_) {
       const int w = settings_.width > 0 ? settings_.width : sim_.surface.widthPixels();

@@ -3,6 +3,7 @@
 // tick, rendered at the clip's size and handed to a ClipWriter.
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ struct ClipSettings {
   int every = 1;              // a frame every this many ticks
   int width = 0, height = 0;  // 0: the drawing's device pixels at the first frame
   bool overwrite = false;
+  // True while ticks run that the clip leaves out (a rewind replaying the way back).
+  std::function<bool()> leaveOut;
 };
 
 class ClipRecorder {
