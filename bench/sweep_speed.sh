@@ -14,9 +14,9 @@ echo "# a fresh start's setup: every field at its first value" >"$work/base.sw4"
 # Wall seconds of a sweep of the seeds FROM:TO with JOBS jobs.
 sweep() {
   local seeds=$1 jobs=$2 start end
+  rm -rf "$work/s"
   start=$(date +%s.%N)
-  "$build/sw4-sweep" --seeds "$seeds" --ticks 2000 --jobs "$jobs" --force --out "$work/s" \
-    "$work/base.sw4"
+  "$build/sw4-sweep" --seeds "$seeds" --ticks 2000 --jobs "$jobs" --out "$work/s" "$work/base.sw4"
   end=$(date +%s.%N)
   awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }

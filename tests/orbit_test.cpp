@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "model/world.h"
 #include "program/program.h"
 #include "script/script_engine.h"
 

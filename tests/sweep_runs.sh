@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# sw4-sweep end to end: 2 jobs under GNU parallel, quiet in a pipe; a run's script replays on its
-# own to the hash in results.csv; the same task list run one line at a time (as a batch system's
-# job array would) and gathered gives the same results. Exit status 77 without GNU parallel.
+# sw4-sweep end to end: 2 jobs of 2 runs under GNU parallel, quiet in a pipe; a run's script
+# replays on its own to the hash in results.csv; the same task list run one line at a time (as a
+# batch system's job array would) and gathered gives the same results. Exit status 77 without
+# GNU parallel.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 command -v parallel >/dev/null || { echo "sweep: skipped (no GNU parallel)"; exit 77; }
@@ -11,8 +12,8 @@ fail() { echo "sweep: $*" >&2; exit 1; }
 
 # No star making (it would switch the bodies off and bring them back one a tick).
 printf "text TXn 20\ndblclick Frame7\ntext TXTOden 4\ntext Text1 300\nclick OpCollide(0)\n" >base.sw4
-"$build/sw4-sweep" --vary "Text5=1,300" --vary "Och=2,7" --ticks 150 --jobs 2 --out a base.sw4 \
-  2>err.txt >out.txt
+"$build/sw4-sweep" --vary "Text5=1,300" --vary "Och=2,7" --ticks 150 --jobs 2 --batch 3 \
+  --out a base.sw4 2>err.txt >out.txt
 [[ ! -s err.txt && ! -s out.txt ]] || fail "not quiet in a pipe: $(cat err.txt out.txt)"
 [[ $(wc -l <a/results.csv) == 5 ]] || fail "4 runs and a header expected: $(cat a/results.csv)"
 column() { awk -F, -v name="$1" -v run="$2" \

@@ -6,8 +6,6 @@
 
 namespace sw4 {
 
-using BodyDoubles = std::array<double, kBodySlots>;
-
 // The whole simulated world: fixed body arrays (body 0 is the sun) and the program-wide
 // settings, counters and records. Every procedure reads and writes it in place.
 struct World {

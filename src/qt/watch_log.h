@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/world.h"
 #include "observation/orbit_numbers.h"
 
 namespace sw4 {
+
+struct World;
 
 // The watched body at the end of one tick; energy and angular momentum about the sun are NaN
 // where they are not defined.

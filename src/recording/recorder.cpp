@@ -6,7 +6,6 @@
 #include "model/sim.h"
 #include "recording/item_catalogue.h"
 #include "recording/recording_format.h"
-#include "model/world.h"
 #include "recording/world_hash.h"
 
 namespace sw4 {

@@ -1,6 +1,7 @@
 #include "recording/run_tally.h"
 
 #include "borders/field_edges.h"
+#include "model/sim.h"
 #include "model/world.h"
 
 namespace sw4 {

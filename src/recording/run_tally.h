@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/sim.h"
-#include "model/world.h"
+#include "model/body_slots.h"
 
 namespace sw4 {
+
+class Sim;
 
 // What the driver counts (the items Merges and BodiesLost) tick by tick since the script started or
 // last ran `new`: merges (a body that lost gravity in a tick: the lesser body of a merge is halved)
