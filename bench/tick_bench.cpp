@@ -8,17 +8,13 @@
 #include "model/sim.h"
 #include "model/world.h"
 #include "program/program.h"
+#include "running_system.h"
 
 namespace {
 
 using sw4::Sim;
 
-// A running default system of n bodies; no spiral, no star making.
-void startSystem(Sim& sim, int n) {
-  sim.form.Frame7.setVisible(false);
-  sim.form.TXn.setText(std::to_string(n));
-  sim.form.Command2.userClick();
-}
+using sw4bench::startSystem;
 
 void setVisitCounter(benchmark::State& state, double visitsPerTick) {
   state.counters["visits"] = visitsPerTick;
@@ -30,18 +26,7 @@ void BM_Tick(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   sw4::Program sim;
   startSystem(sim, n);
-  const sw4::World start = sim.world;
-  int ticks = 0;
-  for (auto _ : state) {
-    if (++ticks == 50) {  // keep the system near its start so every tick draws alike
-      state.PauseTiming();
-      sim.world = start;
-      sim.surface.clear();
-      ticks = 0;
-      state.ResumeTiming();
-    }
-    sw4::tick(sim);
-  }
+  sw4bench::tickNearStart(state, sim);
   setVisitCounter(state, static_cast<double>(n + 1) * (n + 1));
 }
 BENCHMARK(BM_Tick)->Arg(144)->Arg(199)->Arg(202)->Arg(999)->Unit(benchmark::kMicrosecond);

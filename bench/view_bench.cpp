@@ -9,15 +9,12 @@
 #include "model/sim.h"
 #include "model/world.h"
 #include "program/program.h"
+#include "running_system.h"
 #include "view/world_view.h"
 
 namespace {
 
-void startSystem(sw4::Program& sim, int n) {
-  sim.form.Frame7.setVisible(false);
-  sim.form.TXn.setText(std::to_string(n));
-  sim.form.Command2.userClick();
-}
+using sw4bench::startSystem;
 
 // Arg 0: bodies; arg 1: 0 classic, 1 zoomed out to a half, 2 following body 1 at zoom 4.
 void BM_TickInView(benchmark::State& state) {
@@ -27,18 +24,7 @@ void BM_TickInView(benchmark::State& state) {
   sw4::WorldView view(sim);
   if (state.range(1) == 1) view.setView(0.5, sim.widthTwips() / 2.0, sim.heightTwips() / 2.0);
   if (state.range(1) == 2) view.follow(1, 4);
-  const sw4::World start = sim.world;
-  int ticks = 0;
-  for (auto _ : state) {
-    if (++ticks == 50) {  // as BM_Tick: keep the system near its start
-      state.PauseTiming();
-      sim.world = start;
-      sim.surface.clear();
-      ticks = 0;
-      state.ResumeTiming();
-    }
-    sw4::tick(sim);
-  }
+  sw4bench::tickNearStart(state, sim);
   state.counters["dropped"] = static_cast<double>(view.droppedMarks());
 }
 BENCHMARK(BM_TickInView)

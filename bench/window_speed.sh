@@ -16,15 +16,7 @@ source scripts/lib/desktop.sh
 log=$(mktemp) setup=$(mktemp --suffix=.sw4)
 desktop_on_exit 'rm -f "$log" "$setup"'
 
-cpu_ns() {
-  local sum=0 t
-  for t in /proc/"$1"/task/*/schedstat; do
-    read -r ns _ <"$t" && sum=$((sum + ns))
-  done
-  echo "$sum"
-}
-last_stats() { grep '^sw4 stats:' "$log" | tail -n1; }
-field() { sed -E "s/.*$1=([0-9.]+).*/\1/" <<<"$2"; }
+source bench/lib/window_stats.sh
 
 # Over SECONDS: the ticks a second and the app's share of a core, labelled.
 phase() {
