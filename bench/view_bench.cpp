@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "model/fs4.h"
 #include "model/sim.h"
@@ -63,6 +64,21 @@ void BM_ZoomStep(benchmark::State& state) {
   state.counters["MiB"] = static_cast<double>(view.memoryBytes()) / (1 << 20);
 }
 BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond);
+
+// One picture of a followed view at the default load, as a window repaints it every tick.
+// Arg: the picture's width (16:9 but 1024 x 768).
+void BM_RenderFollowed(benchmark::State& state) {
+  const int w = static_cast<int>(state.range(0)), h = w == 1024 ? 768 : w * 9 / 16;
+  sw4::Program sim;
+  sim.resizeDrawingArea(w * 15, h * 15);
+  startSystem(sim, 202);
+  sw4::WorldView view(sim);
+  view.follow(5, 2);
+  for (int i = 0; i < 500; ++i) sw4::tick(sim);
+  std::vector<std::uint32_t> picture(static_cast<std::size_t>(w) * h);
+  for (auto _ : state) view.render(sw4::PixelTarget{picture.data(), w, h, w});
+}
+BENCHMARK(BM_RenderFollowed)->Arg(1024)->Arg(1920)->Unit(benchmark::kMillisecond);
 
 // The view's memory after a long run that spreads marks far and wide: zoomed in 16x following
 // a body, then zoomed out; never above the bound.

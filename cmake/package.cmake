@@ -16,8 +16,8 @@ inspected and edited.
 sw4-script runs the same simulation from a script, with no display;
 sw4-sweep runs a setup over a grid of values of its fields, several runs
 at once, and gathers the outcomes into a table and an HTML gallery.")
-# sw4-sweep hands its runs to GNU parallel.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS parallel)
+# sw4-sweep hands its runs to GNU parallel; sw4-script --video hands its frames to ffmpeg.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "parallel, ffmpeg")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick openbox x11-utils python3-xlib libxcb1-dev
   dpkg-dev librsvg2-bin desktop-file-utils appstream lintian
   parallel  # sw4-sweep runs its task list with GNU parallel
+  ffmpeg  # sw4-script --video encodes its clips with the ffmpeg program
   chromium  # the sweep gallery's browser test (npm brings its driver, playwright-core, at build time)
 )
 

@@ -36,8 +36,8 @@ inline bool fitsInt16(long v) {
 // A view listening to the surface is told of it, in range or not.
 inline void plotDot(Surface& surface, int x, int y, int dx, int dy, Color c) {
   if (MarkSink* sink = surface.markSink())
-    sink->mark({x, y, static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy),
-                Surface::toWord(c)});
+    sink->mark(
+        {x, y, static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy), Surface::toWord(c)});
   const long px = static_cast<long>(x) + dx;
   const long py = static_cast<long>(y) + dy;
   if (fitsInt16(px) && fitsInt16(py))

@@ -11,6 +11,7 @@ struct Mark {
   std::int16_t dx, dy;
   std::uint32_t word;
 };
+static_assert(sizeof(Mark) == 16, "a mark is compared as two 64-bit words");
 
 // Told of every mark as the drawing makes it, before the surface's own range checks, and of every
 // time the surface's picture was replaced as a whole. The drawing calls it from its hot loop:

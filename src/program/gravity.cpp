@@ -200,8 +200,8 @@ int plainFarPairs(const World& w, const DotMemo& dots, PairWalk& walk, int b, Fo
       const int dx = bodyDotOffset(rnd, s.spread);
       const int dy = bodyDotOffset(rnd, s.spread);
       if constexpr (Told)
-        told[toldCount++] = {s.x, s.y, static_cast<std::int16_t>(dx),
-                             static_cast<std::int16_t>(dy), s.word};
+        told[toldCount++] = {s.x, s.y, static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy),
+                             s.word};
       const int px = pen.toPixel(s.x + dx);
       const int py = pen.toPixel(s.y + dy);
       if (pen.inside(px, py)) pen.put(px, py, s.word);

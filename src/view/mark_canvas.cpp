@@ -74,20 +74,34 @@ TileLayer::Tile* MarkCanvas::tileFor(TileLayer& layer, std::int64_t X, std::int6
 
 void MarkCanvas::forgetRecent() {
   std::fill(recent_.begin(), recent_.end(), Recent{});
+  std::fill(seen_.begin(), seen_.end(), Seen{});
 }
 
 void MarkCanvas::marks(const Mark* m, int count) {
   const TileLayer& layer = *current_;
-  // The pixels first, in a loop of arithmetic alone, then the stores.
   constexpr int kBatch = 64;
+  const Mark* fresh[kBatch];
+  Seen* seenAt[kBatch];
   std::int64_t px[kBatch], py[kBatch];
   while (count > 0) {
     const int n = std::min(count, kBatch);
+    // A mark met again (a body's dot is drawn once for every body it pulls, mostly on the same
+    // pixel) needs nothing more.
+    int k = 0;
     for (int i = 0; i < n; ++i) {
-      px[i] = layer.pixelNear(m[i].x, m[i].dx);
-      py[i] = layer.pixelNear(m[i].y, m[i].dy);
+      std::uint64_t key[2];
+      std::memcpy(key, &m[i], sizeof key);
+      Seen& seen = seen_[seenSlot(key[0], key[1])];
+      if (seen.place == key[0] && seen.rest == key[1]) continue;
+      fresh[k] = &m[i];
+      seenAt[k++] = &seen;
     }
-    for (int i = 0; i < n; ++i) {
+    // Their pixels in a loop of arithmetic alone, then the stores.
+    for (int i = 0; i < k; ++i) {
+      px[i] = layer.pixelNear(fresh[i]->x, fresh[i]->dx);
+      py[i] = layer.pixelNear(fresh[i]->y, fresh[i]->dy);
+    }
+    for (int i = 0; i < k; ++i) {
       const std::int64_t X = px[i], Y = py[i];
       Recent& r = recent_[recentSlot(X >> kShift, Y >> kShift)];
       TileLayer::Tile* t = r.tile;
@@ -95,14 +109,15 @@ void MarkCanvas::marks(const Mark* m, int count) {
         t = tileFor(*current_, X, Y, false);
         if (!t) {
           if (queue_.size() < static_cast<std::size_t>(kQueue))
-            queue_.push_back(m[i]);
+            queue_.push_back(*fresh[i]);
           else
             ++dropped_;
           continue;
         }
         r = {t->tx, t->ty, t};
       }
-      t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = m[i].word;
+      t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = fresh[i]->word;
+      std::memcpy(seenAt[i], fresh[i], sizeof(Seen));
     }
     m += n;
     count -= n;
@@ -135,8 +150,8 @@ void MarkCanvas::seed() {
       for (int y = y0; y < y1 && !drawn; ++y)
         for (int x = x0; x < x1 && !drawn; ++x)
           drawn = data[static_cast<std::size_t>(y) * stride + x] != back;
-      TileLayer::Tile* t = drawn ? tileFor(layer, x0, y0, true)
-                                 : layer.find(x0 >> kShift, y0 >> kShift);
+      TileLayer::Tile* t =
+          drawn ? tileFor(layer, x0, y0, true) : layer.find(x0 >> kShift, y0 >> kShift);
       if (!t) continue;
       for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) {
@@ -257,31 +272,23 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
     const std::int64_t ty1 = TileLayer::floorHeld((originY + out.height) / r) >> kShift;
     auto draw = [&](const TileLayer::Tile& t) {
       if (t.tx < tx0 || t.tx > tx1 || t.ty < ty0 || t.ty > ty1) return;
+      // Where each of the tile's pixel edges falls in the picture, held to it.
+      std::int64_t xs[kSide + 1], ys[kSide + 1];
       const std::int64_t X0 = static_cast<std::int64_t>(t.tx) << kShift;
       const std::int64_t Y0 = static_cast<std::int64_t>(t.ty) << kShift;
+      for (int i = 0; i <= kSide; ++i) {
+        xs[i] = same ? X0 + i - originX : TileLayer::floorHeld((X0 + i) * r) - originX;
+        ys[i] = same ? Y0 + i - originY : TileLayer::floorHeld((Y0 + i) * r) - originY;
+      }
       for (int j = 0; j < kSide; ++j) {
-        const std::uint32_t* row = t.px + j * kSide;
-        std::int64_t y0, y1;
-        if (same) {
-          y0 = Y0 + j - originY, y1 = y0 + 1;
-        } else {
-          y0 = TileLayer::floorHeld((Y0 + j) * r) - originY;
-          y1 = std::max(y0 + 1, TileLayer::floorHeld((Y0 + j + 1) * r) - originY);
-        }
-        y0 = std::max<std::int64_t>(y0, 0);
-        y1 = std::min<std::int64_t>(y1, out.height);
+        const std::int64_t y0 = std::max<std::int64_t>(ys[j], 0);
+        const std::int64_t y1 = std::min<std::int64_t>(std::max(ys[j] + 1, ys[j + 1]), out.height);
         if (y0 >= y1) continue;
+        const std::uint32_t* row = t.px + j * kSide;
         for (int i = 0; i < kSide; ++i) {
           if (!row[i]) continue;
-          std::int64_t x0, x1;
-          if (same) {
-            x0 = X0 + i - originX, x1 = x0 + 1;
-          } else {
-            x0 = TileLayer::floorHeld((X0 + i) * r) - originX;
-            x1 = std::max(x0 + 1, TileLayer::floorHeld((X0 + i + 1) * r) - originX);
-          }
-          x0 = std::max<std::int64_t>(x0, 0);
-          x1 = std::min<std::int64_t>(x1, out.width);
+          const std::int64_t x0 = std::max<std::int64_t>(xs[i], 0);
+          const std::int64_t x1 = std::min<std::int64_t>(std::max(xs[i] + 1, xs[i + 1]), out.width);
           for (std::int64_t y = y0; y < y1; ++y)
             for (std::int64_t x = x0; x < x1; ++x)
               out.words[static_cast<std::size_t>(y) * out.stride + x] = row[i];

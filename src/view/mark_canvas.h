@@ -3,23 +3,28 @@
 // per zoom the view has had since the last clear.
 //
 // Why tiles in the world, and this way: the drawing makes up to TotalPlanets marks per body per
-// tick (40,000 a tick at 199 bodies, at about 9 ns a pair for the whole tick), nearly all of
-// them landing on the same few pixels a body, tick after tick. Keeping marks as a list would grow
-// without end; a picture per zoom kept in tiles of 32 x 32 pixels holds each pixel once, only
-// where something was drawn, so a trail costs its length and not the world's size. A mark is
-// stored at the zoom current when it is made, keeping its size on screen; what older zooms left
-// stays in their layers and is shown resampled under the current one until the next clear.
+// tick. Measured: 40,000 a tick at 199 bodies (the tick about 8 ns a pair), 1,200 at 202 (past
+// 199 only bodies 0 to 2 pull), and a body's marks of a tick land on the same one to four pixels,
+// tick after tick (a light body's dots have no spread at all: its 199 marks of a tick are one).
+// Keeping marks as a list would grow without end; a picture per zoom kept in tiles holds each
+// pixel once, only where something was drawn, so a trail costs its length and not the world's
+// size. A mark is stored at the zoom current when it is made, keeping its size on screen; what
+// older zooms left stays in their layers and is shown resampled under the current one until the
+// next clear.
 //
-// Cost in the hot loop: a mark is two multiply-adds, a lookup of its tile (the tiles last met are
-// remembered, else one probe of an open-addressing table sized never to grow) and a store. A
-// tile missing there is taken from a reserve kept at hand; when the reserve is empty the mark
+// Cost in the hot loop: a mark met again (the same place, offset and colour as one stored
+// lately) is skipped after one lookup, so where two bodies' dots overlap the view may keep the
+// colour drawn first; a new one is two multiply-adds, a lookup of its tile (the tiles last met
+// are remembered, else one probe of an open-addressing table sized never to grow) and a store.
+// A tile missing there is taken from a reserve kept at hand; when the reserve is empty the mark
 // waits in a fixed-size queue for settle(). Nothing in marks() allocates.
 //
-// Memory bound: at most kMaxTiles tiles (64 MiB) across all layers, plus kMaxLayers tables of
-// 512 KiB and the 1 MiB queue: under 70 MiB whatever the run does. Past the bound, settle() gives
-// up the layers least recently shown, then the current layer's tiles farthest from the view.
-// Past kMaxLayers zooms, the layer least recently shown is folded into the coarsest other one,
-// each of its pixels a dot there.
+// Tiles are small (16 x 16 pixels) as a trail is a thin line: a new tile costs little to clear
+// and a line through it wastes less. Memory bound: at most kMaxTiles tiles (32 MiB) across all
+// layers, plus kMaxLayers tables of 1 MiB and the 1 MiB queue: 41.25 MiB whatever the run does.
+// Past the bound, settle() gives up the layers least recently shown, then the current layer's
+// tiles farthest from the view. Past kMaxLayers zooms, the layer least recently shown is folded
+// into the coarsest other one, each of its pixels a dot there.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -39,7 +44,7 @@ struct PixelTarget {
 
 class MarkCanvas final : public MarkSink {
  public:
-  static constexpr int kMaxTiles = 16384;
+  static constexpr int kMaxTiles = 32768;
   static constexpr int kMaxLayers = 8;
   static constexpr int kQueue = 1 << 16;
   static constexpr int kReserve = 512;
@@ -101,6 +106,17 @@ class MarkCanvas final : public MarkSink {
                      static_cast<std::uint64_t>(ty) * 0xC2B2AE3D27D4EB4Full;
     return static_cast<std::size_t>(key >> (64 - kRecentBits));
   }
+  // The marks last stored, by their bytes: a mark met again is skipped whole.
+  struct Seen {
+    std::uint64_t place = ~std::uint64_t{0}, rest = ~std::uint64_t{0};
+  };
+  static constexpr int kSeenBits = 12;
+  static std::size_t seenSlot(std::uint64_t place, std::uint64_t rest) {
+    return static_cast<std::size_t>(
+        (place * 0x9E3779B97F4A7C15ull ^ rest * 0xC2B2AE3D27D4EB4Full) >> (64 - kSeenBits));
+  }
+  std::vector<Seen> seen_ = std::vector<Seen>(std::size_t{1} << kSeenBits);
+  // Forgets the tiles and marks last met: after any change to the tiles a layer holds.
   void forgetRecent();
   std::vector<Recent> recent_ = std::vector<Recent>(kRecent);
   bool reseed_ = false;

@@ -13,8 +13,8 @@ namespace sw4 {
 // the view moves. A pixel word of 0 is nothing drawn; a drawn one has its alpha byte set.
 class TileLayer {
  public:
-  static constexpr int kShift = 5;
-  static constexpr int kSide = 1 << kShift;  // 32 x 32 pixels, 4 KiB a tile
+  static constexpr int kShift = 4;
+  static constexpr int kSide = 1 << kShift;  // 16 x 16 pixels, 1 KiB a tile
   // Pixel coordinates are held within this, so tile coordinates fit 32 bits.
   static constexpr std::int64_t kReach = (std::int64_t{1} << 35) - 1;
 

@@ -203,8 +203,7 @@ void WorldView::render(const PixelTarget& out, int partX, int partY, int width, 
   const double scale = zoom() * pixelsPerTwip();
   const std::int64_t left = -1 - ox, top = -1 - oy;
   const std::int64_t right = static_cast<std::int64_t>(std::ceil(sim_.widthTwips() * scale)) - ox;
-  const std::int64_t bottom =
-      static_cast<std::int64_t>(std::ceil(sim_.heightTwips() * scale)) - oy;
+  const std::int64_t bottom = static_cast<std::int64_t>(std::ceil(sim_.heightTwips() * scale)) - oy;
   const std::uint32_t frame = frameWord(s.background());
   auto put = [&](std::int64_t x, std::int64_t y) {
     if (x >= 0 && y >= 0 && x < out.width && y < out.height)
