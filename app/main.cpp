@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "program/program.h"
+#include "qt/clip_export.h"
 #include "qt/display_check.h"
 #include "qt/end_signals.h"
 #include "qt/host_hooks.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
   sw4::SessionRecording recording(sim, window);
   sw4::KeepActions keep(sim, window);
   const sw4::TimeActions time(window);
+  const sw4::ClipExport clips(sim, window);
   const sw4::ViewActions view(sim, window);
   // Ctrl+C, a kill or a closed terminal: as if the window were closed, a recording finished.
   const sw4::EndSignals endSignals([&window] {

@@ -23,8 +23,9 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: sw4-script [--out DIR] [--overwrite] [FILE | -]\n"
-    "       sw4-script --video CLIP [--fps N] [--every K] [--size WxH] [--overwrite] [FILE | -]\n"
+    "usage: sw4-script [--out DIR] [--overwrite] [--progress] [FILE | -]\n"
+    "       sw4-script --video CLIP [--fps N] [--every K] [--size WxH] [--overwrite] [--progress]\n"
+    "                  [FILE | -]\n"
     "Runs a script of user actions against SW4 with no display (standard input when FILE is\n"
     "- or missing and standard input is not a terminal).\n"
     "  --out DIR     png and shot write below DIR (default: below the current directory)\n"
@@ -35,6 +36,7 @@ constexpr std::string_view kUsage =
     "  --fps N       the clip's frames a second (1..240, default 30)\n"
     "  --every K     a frame every K ticks (1..1000000, default 1)\n"
     "  --size WxH    the clip's pixels (each 1..8192; default: the drawing's own)\n"
+    "  --progress    after every tick writes \"tick N\" (the ticks run so far) on standard error\n"
     "  --help        shows this help\n"
     "  --version     shows the version\n"
     "Exit status: 0 done, 1 bad command line, unreadable script or clip not written,\n"
@@ -45,6 +47,7 @@ struct Options {
   bool fileGiven = false;
   std::string out;
   bool overwrite = false;
+  bool progress = false;
   sw4::ClipSettings clip;    // path empty: no clip
   bool clipOptions = false;  // --fps, --every or --size given
 };
@@ -79,6 +82,8 @@ int main(int argc, char** argv) {
     }
     if (a == "--overwrite") {
       o.overwrite = true;
+    } else if (a == "--progress") {
+      o.progress = true;
     } else if (a == "--out" || a.starts_with("--out=")) {
       if (a == "--out" && i + 1 == argc) return usageError("--out needs a directory");
       o.out = a == "--out" ? argv[++i] : std::string(a.substr(6));
@@ -160,6 +165,11 @@ int main(int argc, char** argv) {
     o.clip.leaveOut = [&engine] { return engine.timeline().replaying(); };
     clip.emplace(sim, engine.view(), o.clip);
   }
+  long ticks = 0;
+  if (o.progress)
+    sim.tickDone.add([&] {
+      if (!engine.timeline().replaying()) std::cerr << sw4::kProgressPrefix << ++ticks << "\n";
+    });
   const auto failure = engine.run(*in);
   std::cout.flush();
   if (clip) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "clip/clip_writer.h"
@@ -14,6 +15,10 @@ namespace sw4 {
 
 class Sim;
 class WorldView;
+
+// What `sw4-script --progress` writes on standard error after every tick, before the ticks run so
+// far: "tick 120".
+inline constexpr std::string_view kProgressPrefix = "tick ";
 
 struct ClipSettings {
   std::string path;  // its kind by its name: clipKindOf

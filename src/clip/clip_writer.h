@@ -43,14 +43,17 @@ class ClipWriter {
   int height() const { return height_; }
 
  private:
+  // What ffmpeg said, read once it has ended; closes the file.
+  std::string takeErrors();
+
   std::string path_;
   ClipKind kind_;
   int width_, height_;
   bool overwrite_;
   long frames_ = 0;
-  int pipe_ = -1;       // ffmpeg's standard input
-  pid_t pid_ = -1;      // ffmpeg
-  std::string errors_;  // where ffmpeg's messages go
+  int pipe_ = -1;    // ffmpeg's standard input
+  pid_t pid_ = -1;   // ffmpeg
+  int errors_ = -1;  // where ffmpeg's messages go
   bool finished_ = false;
 };
 

@@ -33,6 +33,7 @@ enum class KeyAction {
   Faster,
   TimelineBar,
   SaveSession,
+  ExportClip,
   ZoomIn,
   ZoomOut,
   FitView,

@@ -13,7 +13,7 @@ namespace {
 
 QString key(FileKind kind) {
   static const char* const kFolders[] = {"folders/setup", "folders/picture", "folders/csv",
-                                         "folders/recording"};
+                                         "folders/recording", "folders/clip"};
   return QString::fromLatin1(kFolders[static_cast<int>(kind)]);
 }
 

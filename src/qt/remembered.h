@@ -9,7 +9,7 @@ namespace sw4 {
 // the last folder of each kind of file, and the questions the user asked not to hear again.
 // Nothing is read or written until the application names its organisation.
 
-enum class FileKind { Setup, Picture, Csv, Recording };
+enum class FileKind { Setup, Picture, Csv, Recording, Clip };
 enum class WindowPlace { Main, Plot };
 
 // The folder a file dialog for `kind` opens in: the one a file of that kind was last chosen in,

@@ -6,6 +6,7 @@
 
 #include "model/body_slots.h"
 #include "platform/png_encoding.h"
+#include "platform/readings.h"
 #include "script/line_cursor.h"
 #include "script/script_engine.h"
 #include "script/script_error.h"
@@ -53,6 +54,13 @@ std::function<void()> viewCommand(ScriptEngine& e, LineCursor& c) {
   noMore(c);
   const double x = parseDouble(xs, "view X"), y = parseDouble(ys, "view Y");
   return [&v, zoom, x, y] { v.setView(zoom, x, y); };
+}
+
+std::string viewLine(const WorldView& v) {
+  if (v.classic()) return "view classic";
+  const std::string zoom = formatDouble(v.zoom());
+  if (v.followed() >= 0) return "view follow " + std::to_string(v.followed()) + " " + zoom;
+  return "view " + zoom + " " + formatDouble(v.centreX()) + " " + formatDouble(v.centreY());
 }
 
 std::function<void()> shotCommand(ScriptEngine& e, LineCursor& c) {
