@@ -1,7 +1,10 @@
 #include "qt/help_overlay.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace sw4 {
 
@@ -36,7 +39,8 @@ QString escaped(const QString& s) {
 
 }  // namespace
 
-HelpOverlay::HelpOverlay(QWidget& window) : QFrame(&window), text_(new QLabel(this)) {
+HelpOverlay::HelpOverlay(QWidget& window)
+    : QFrame(&window), text_(new QLabel), scroll_(new QScrollArea(this)) {
   setFrameShape(QFrame::Box);
   setAutoFillBackground(true);
   QPalette p = palette();
@@ -44,10 +48,39 @@ HelpOverlay::HelpOverlay(QWidget& window) : QFrame(&window), text_(new QLabel(th
   p.setColor(QPalette::WindowText, QColor(220, 220, 220));
   setPalette(p);
   text_->setTextFormat(Qt::RichText);
+  text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setWidget(text_);
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(16, 12, 16, 12);
-  box->addWidget(text_);
+  box->addWidget(scroll_);
   hide();
+}
+
+QString HelpOverlay::html(const std::vector<Shortcuts::Entry>& keys, bool sideBySide) {
+  QString html = QStringLiteral(
+      "<table cellspacing=0><tr><td valign=top>"
+      "<p><b>Keys</b></p><table cellspacing=2>");
+  for (const auto& k : keys)
+    html += QStringLiteral("<tr><td><b>%1</b>&nbsp;&nbsp;</td><td>%2</td></tr>")
+                .arg(escaped(k.keys), escaped(k.what));
+  html += QStringLiteral("</table></td>");
+  html += sideBySide ? QStringLiteral("<td>&nbsp;&nbsp;&nbsp;&nbsp;</td><td valign=top>")
+                     : QStringLiteral("</tr><tr><td>");
+  html += QStringLiteral("<p><b>Colours on the drawing</b></p><table cellspacing=2>");
+  for (const Swatch& s : kColours)
+    html += QStringLiteral(
+                "<tr><td><span style=\"color:rgb(%1,%2,%3)\">&#9632;&#9632;</span>"
+                "&nbsp;</td><td>%4</td></tr>")
+                .arg(s.r)
+                .arg(s.g)
+                .arg(s.b)
+                .arg(escaped(QString::fromUtf8(s.meaning)));
+  html += QStringLiteral(
+      "</table><p>A field outlined in red holds no number. "
+      "F1 or Escape closes this.</p></td></tr></table>");
+  return html;
 }
 
 void HelpOverlay::toggle(const std::vector<Shortcuts::Entry>& keys) {
@@ -55,24 +88,20 @@ void HelpOverlay::toggle(const std::vector<Shortcuts::Entry>& keys) {
     hide();
     return;
   }
-  QString html = QStringLiteral("<p><b>Keys</b></p><table cellspacing=2>");
-  const auto row = [&html](const QString& key, const QString& what) {
-    html += QStringLiteral("<tr><td><b>%1</b>&nbsp;&nbsp;</td><td>%2</td></tr>")
-                .arg(escaped(key), escaped(what));
-  };
-  for (const auto& k : keys) row(k.keys, k.what);
-  html += QStringLiteral("</table><p><b>Colours on the drawing</b></p><table cellspacing=2>");
-  for (const Swatch& s : kColours)
-    html += QStringLiteral("<tr><td><span style=\"color:rgb(%1,%2,%3)\">&#9632;&#9632;</span>"
-                           "&nbsp;</td><td>%4</td></tr>")
-                .arg(s.r)
-                .arg(s.g)
-                .arg(s.b)
-                .arg(escaped(QString::fromUtf8(s.meaning)));
-  html += QStringLiteral("</table><p>A field outlined in red holds no number. "
-                         "F1 or Escape closes this.</p>");
-  text_->setText(html);
-  adjustSize();
+  const QSize room = parentWidget()->size() - QSize(16, 16);
+  const QMargins m = layout()->contentsMargins() + contentsMargins();
+  const int aside = m.left() + m.right(), above = m.top() + m.bottom();
+  text_->setText(html(keys, true));
+  QSize want = text_->sizeHint();
+  if (want.width() + aside > room.width()) {
+    text_->setText(html(keys, false));
+    want = text_->sizeHint();
+  }
+  const bool scrolls = want.height() + above > room.height();
+  const int bar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
+  resize(std::min(want.width() + aside + bar, room.width()),
+         std::min(want.height() + above, room.height()));
+  scroll_->verticalScrollBar()->setValue(0);
   centre();
   show();
   raise();

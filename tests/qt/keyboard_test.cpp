@@ -244,6 +244,7 @@ TEST_F(KeyboardTest, F11TogglesFullScreen) {
 TEST_F(KeyboardTest, F1ShowsTheKeysAndColoursUntilEscapeOrF1) {
   press(Qt::Key_F1);
   ASSERT_TRUE(window.help().isVisible());
+  EXPECT_TRUE(window.rect().contains(window.help().geometry()));
   const QString text = window.help().findChild<QLabel*>()->text();
   for (const auto& e : window.shortcuts().entries()) EXPECT_TRUE(text.contains(e.keys));
   for (const char* meaning : {"sun", "giant", "waterworld", "sparks", "bond", "dark matter",
