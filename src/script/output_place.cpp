@@ -15,11 +15,12 @@ OutputPlace::OutputPlace(const std::string& folder, bool overwrite) : overwrite_
   while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
 }
 
-std::string OutputPlace::resolve(std::string_view text) const {
+std::string OutputPlace::resolve(std::string_view text, std::string_view command) const {
+  const std::string opening = std::string(command) + ": ";
   const fs::path path{std::string(text)};
   for (const fs::path& part : path)
     if (part == "..")
-      throw ScriptError("png: " + sw4::quoted(text) + " may not climb out with \"..\"");
+      throw ScriptError(opening + sw4::quoted(text) + " may not climb out with \"..\"");
   if (!path.is_absolute())
     return folder_.empty() ? path.string() : (fs::path(folder_) / path).string();
   const std::string normal = path.lexically_normal().string();
@@ -27,17 +28,18 @@ std::string OutputPlace::resolve(std::string_view text) const {
                      normal.compare(0, folder_.size(), folder_) == 0 &&
                      (folder_ == "/" || normal[folder_.size()] == '/');
   if (!below)
-    throw ScriptError("png: " + sw4::quoted(text) +
+    throw ScriptError(opening + sw4::quoted(text) +
                       " is an absolute path: files go below the current folder, or below the "
                       "folder --out names");
   return normal;
 }
 
-void OutputPlace::checkWritable(const std::string& file) const {
+void OutputPlace::checkWritable(const std::string& file, std::string_view command) const {
+  const std::string opening = std::string(command) + ": ";
   if (const std::string why = whyNotWritable(file); !why.empty())
-    throw ScriptError("png: " + sw4::quoted(file) + " " + why);
+    throw ScriptError(opening + sw4::quoted(file) + " " + why);
   if (!overwrite_ && fileKind(file) == FileKind::Regular && !written_.contains(file))
-    throw ScriptError("png: " + sw4::quoted(file) +
+    throw ScriptError(opening + sw4::quoted(file) +
                       " exists; sw4-script replaces a file only with --overwrite");
 }
 

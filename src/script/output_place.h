@@ -15,10 +15,10 @@ class OutputPlace {
   OutputPlace(const std::string& folder, bool overwrite);
 
   // The file a script's PATH names. ScriptError for a ".." component, and for an absolute path
-  // unless it lies below the folder the command line named.
-  std::string resolve(std::string_view path) const;
+  // unless it lies below the folder the command line named; `command` opens its message.
+  std::string resolve(std::string_view path, std::string_view command = "png") const;
   // ScriptError when `file` (as resolve gave it) may not be written now.
-  void checkWritable(const std::string& file) const;
+  void checkWritable(const std::string& file, std::string_view command = "png") const;
   void wrote(const std::string& file) { written_.insert(file); }
 
  private:

@@ -67,11 +67,11 @@ std::function<void()> shotCommand(ScriptEngine& e, LineCursor& c) {
   const std::string_view named = c.restTrimmed();
   if (named.empty()) throw ScriptError("shot needs a file name");
   if (named.find('\0') != std::string::npos) throw ScriptError("shot: a file name cannot hold NUL");
-  const std::string path = e.output().resolve(named);
+  const std::string path = e.output().resolve(named, "shot");
   return [&e, path] {
     const int w = e.sim().surface.widthPixels(), h = e.sim().surface.heightPixels();
     if (w == 0 || h == 0) throw ScriptError("shot: the drawing area is empty");
-    e.output().checkWritable(path);
+    e.output().checkWritable(path, "shot");
     const auto picture = e.view().render(w, h);
     errno = 0;
     if (!writePngFile(path, w, h, picture.data(), w))
