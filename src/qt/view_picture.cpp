@@ -1,10 +1,10 @@
 #include "qt/view_picture.h"
 
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -191,18 +191,33 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
     });
   for (const QRect& r : region - area) p.fillRect(r, toQColor(sim_.surface.background()));
   if (!region.intersects(figureAt)) return;
-  QFont f = p.font();
-  f.setPixelSize(12);
-  p.setFont(f);
-  p.setRenderHint(QPainter::Antialiasing);
+  // A followed view repaints the figure every frame: its text is laid out only when it changes.
   const QString text = figure();
-  const int width = p.fontMetrics().horizontalAdvance(text) + 12;
-  const QRect box(figureAt.right() - width + 1, figureAt.top(), width, figureAt.height());
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(20, 20, 24, 200));
-  p.drawRoundedRect(box, 4, 4);
-  p.setPen(QColor(220, 220, 225));
-  p.drawText(box, Qt::AlignCenter, text);
+  const qreal ratio = p.device()->devicePixelRatioF();
+  if (text != figureText_ || ratio != figureImage_.devicePixelRatio() ||
+      figureAt.height() != figureHeight_ || p.font() != figureFont_) {
+    figureText_ = text;
+    figureFont_ = p.font();
+    figureHeight_ = figureAt.height();
+    QFont f = p.font();
+    f.setPixelSize(12);
+    const int width = QFontMetrics(f).horizontalAdvance(text) + 12;
+    figureImage_ = QImage(QSize(width, figureAt.height()) * ratio,
+                          QImage::Format_ARGB32_Premultiplied);
+    figureImage_.setDevicePixelRatio(ratio);
+    figureImage_.fill(Qt::transparent);
+    QPainter q(&figureImage_);
+    q.setFont(f);
+    q.setRenderHint(QPainter::Antialiasing);
+    const QRect box(0, 0, width, figureAt.height());
+    q.setPen(Qt::NoPen);
+    q.setBrush(QColor(20, 20, 24, 200));
+    q.drawRoundedRect(box, 4, 4);
+    q.setPen(QColor(220, 220, 225));
+    q.drawText(box, Qt::AlignCenter, text);
+  }
+  const int width = qRound(figureImage_.width() / ratio);
+  p.drawImage(QPoint(figureAt.right() - width + 1, figureAt.top()), figureImage_);
 }
 
 }  // namespace sw4

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -72,6 +73,11 @@ class ViewPicture {
   // Where each body beyond the drawing area showed at the last tick, its marks since between.
   std::vector<QPoint> outside_;
   qint64 renderNs_ = 0;
+  // The figure as last drawn, and what it was drawn for.
+  QImage figureImage_;
+  QString figureText_;
+  QFont figureFont_;
+  int figureHeight_ = 0;
 };
 
 }  // namespace sw4
