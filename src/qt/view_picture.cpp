@@ -1,10 +1,10 @@
 #include "qt/view_picture.h"
 
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -109,7 +109,10 @@ ViewPicture::Catch ViewPicture::catchUp() {
     return {{}, bounds};
   }
   if (!shift.isNull()) {
-    scrollImage(shift);
+    const QSize size = image_.size();
+    wrap_ -= shift;
+    wrap_ = {(wrap_.x() % size.width() + size.width()) % size.width(),
+             (wrap_.y() % size.height() + size.height()) % size.height()};
     dirty_.translate(shift);
     dirty_ += QRegion(bounds) - bounds.translated(shift);
     dirty_ &= bounds;
@@ -118,22 +121,21 @@ ViewPicture::Catch ViewPicture::catchUp() {
   return {shift, dirty_};
 }
 
-void ViewPicture::scrollImage(QPoint shift) {
+template <class F>
+void ViewPicture::onImage(const QRect& part, F f) const {
   const int w = image_.width(), h = image_.height();
-  const int dx = shift.x(), dy = shift.y();
-  const int width = w - std::abs(dx);
-  const qsizetype line = image_.bytesPerLine();
-  auto row = [&](int y) { return reinterpret_cast<std::uint32_t*>(image_.bits() + y * line); };
-  const auto move = [&](int y) {
-    std::uint32_t* to = row(y + dy);
-    const std::uint32_t* from = row(y);
-    std::memmove(to + std::max(dx, 0), from + std::max(-dx, 0), width * sizeof(std::uint32_t));
-  };
-  if (dy > 0) {
-    for (int y = h - 1 - dy; y >= 0; --y) move(y);
-  } else {
-    for (int y = -dy; y < h; ++y) move(y);
-  }
+  const int splitX = w - wrap_.x(), splitY = h - wrap_.y();
+  const QRect cuts[2][2] = {
+      {QRect(QPoint(0, 0), QPoint(splitX - 1, splitY - 1)),
+       QRect(QPoint(splitX, 0), QPoint(w - 1, splitY - 1))},
+      {QRect(QPoint(0, splitY), QPoint(splitX - 1, h - 1)),
+       QRect(QPoint(splitX, splitY), QPoint(w - 1, h - 1))}};
+  for (int j = 0; j < 2; ++j)
+    for (int i = 0; i < 2; ++i) {
+      const QRect piece = part & cuts[j][i];
+      if (piece.isEmpty()) continue;
+      f(piece, piece.topLeft() + wrap_ - QPoint(i * w, j * h));
+    }
 }
 
 // The region grown to whole tiles of the canvas, and so to few long bands: the canvas draws a
@@ -155,12 +157,14 @@ QRegion ViewPicture::onTiles(const QRegion& region) const {
 // At the image's origin, also when the view has moved on since.
 void ViewPicture::render(const QRect& part) {
   const QSize size = outputSize();
-  const QPoint at = part.topLeft() + origin_ - origin();
-  view_.render(PixelTarget{reinterpret_cast<std::uint32_t*>(image_.scanLine(part.top())) +
-                               part.left(),
-                           part.width(), part.height(),
-                           static_cast<int>(image_.bytesPerLine() / 4)},
-               at.x(), at.y(), size.width(), size.height());
+  const QPoint moved = origin_ - origin();
+  const int stride = static_cast<int>(image_.bytesPerLine() / 4);
+  onImage(part, [&](const QRect& piece, QPoint on) {
+    const QPoint at = piece.topLeft() + moved;
+    view_.render(PixelTarget{reinterpret_cast<std::uint32_t*>(image_.scanLine(on.y())) + on.x(),
+                             piece.width(), piece.height(), stride},
+                 at.x(), at.y(), size.width(), size.height());
+  });
 }
 
 void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureAt) {
@@ -169,6 +173,7 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
   if (whole_ || image_.size() != outputSize()) {
     if (image_.size() != outputSize()) image_ = QImage(outputSize(), QImage::Format_RGB32);
     origin_ = origin();
+    wrap_ = QPoint();
     zoom_ = view_.zoom();
     if (!image_.isNull()) render(image_.rect());
     whole_ = false;
@@ -180,21 +185,39 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
   dirty_ = QRegion();
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect area = image_.rect();
-  for (const QRect& r : region & area) p.drawImage(r.topLeft(), image_, r);
+  for (const QRect& r : region & area)
+    onImage(r, [&](const QRect& piece, QPoint on) {
+      p.drawImage(piece.topLeft(), image_, QRect(on, piece.size()));
+    });
   for (const QRect& r : region - area) p.fillRect(r, toQColor(sim_.surface.background()));
   if (!region.intersects(figureAt)) return;
-  QFont f = p.font();
-  f.setPixelSize(12);
-  p.setFont(f);
-  p.setRenderHint(QPainter::Antialiasing);
+  // A followed view repaints the figure every frame: its text is laid out only when it changes.
   const QString text = figure();
-  const int width = p.fontMetrics().horizontalAdvance(text) + 12;
-  const QRect box(figureAt.right() - width + 1, figureAt.top(), width, figureAt.height());
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(20, 20, 24, 200));
-  p.drawRoundedRect(box, 4, 4);
-  p.setPen(QColor(220, 220, 225));
-  p.drawText(box, Qt::AlignCenter, text);
+  const qreal ratio = p.device()->devicePixelRatioF();
+  if (text != figureText_ || ratio != figureImage_.devicePixelRatio() ||
+      figureAt.height() != figureHeight_ || p.font() != figureFont_) {
+    figureText_ = text;
+    figureFont_ = p.font();
+    figureHeight_ = figureAt.height();
+    QFont f = p.font();
+    f.setPixelSize(12);
+    const int width = QFontMetrics(f).horizontalAdvance(text) + 12;
+    figureImage_ = QImage(QSize(width, figureAt.height()) * ratio,
+                          QImage::Format_ARGB32_Premultiplied);
+    figureImage_.setDevicePixelRatio(ratio);
+    figureImage_.fill(Qt::transparent);
+    QPainter q(&figureImage_);
+    q.setFont(f);
+    q.setRenderHint(QPainter::Antialiasing);
+    const QRect box(0, 0, width, figureAt.height());
+    q.setPen(Qt::NoPen);
+    q.setBrush(QColor(20, 20, 24, 200));
+    q.drawRoundedRect(box, 4, 4);
+    q.setPen(QColor(220, 220, 225));
+    q.drawText(box, Qt::AlignCenter, text);
+  }
+  const int width = qRound(figureImage_.width() / ratio);
+  p.drawImage(QPoint(figureAt.right() - width + 1, figureAt.top()), figureImage_);
 }
 
 }  // namespace sw4

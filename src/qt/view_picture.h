@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -54,11 +55,16 @@ class ViewPicture {
   QPoint origin() const;  // the view's pixel at the output's top left corner
   void render(const QRect& part);
   QRegion onTiles(const QRegion& region) const;
-  void scrollImage(QPoint shift);
+  // `part` of the output cut where the image wraps round: each piece with its place on the image.
+  template <class F>
+  void onImage(const QRect& part, F f) const;
 
   Sim& sim_;
   WorldView& view_;
+  // Kept as a ring: output pixel P is image pixel P + wrap_, taken round its sides, so a moving
+  // view scrolls it without moving a pixel.
   QImage image_;
+  QPoint wrap_;
   bool whole_ = true;
   QRegion dirty_;   // on the image, to render before it is shown
   QPoint origin_;   // the image's
@@ -67,6 +73,11 @@ class ViewPicture {
   // Where each body beyond the drawing area showed at the last tick, its marks since between.
   std::vector<QPoint> outside_;
   qint64 renderNs_ = 0;
+  // The figure as last drawn, and what it was drawn for.
+  QImage figureImage_;
+  QString figureText_;
+  QFont figureFont_;
+  int figureHeight_ = 0;
 };
 
 }  // namespace sw4

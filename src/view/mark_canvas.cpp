@@ -1,6 +1,7 @@
 #include "view/mark_canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -265,11 +266,14 @@ void MarkCanvas::settle(double cx, double cy) {
 
 void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t originX,
                         std::int64_t originY) const {
-  std::vector<const TileLayer*> order;
-  for (const auto& l : layers_) order.push_back(l.get());
-  std::sort(order.begin(), order.end(),
+  // A window renders many bands a frame: the order without an allocation.
+  std::array<const TileLayer*, kMaxLayers> order;
+  const std::size_t layers = layers_.size();
+  for (std::size_t i = 0; i < layers; ++i) order[i] = layers_[i].get();
+  std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(layers),
             [](const TileLayer* a, const TileLayer* b) { return a->lastUse < b->lastUse; });
-  for (const TileLayer* l : order) {
+  for (std::size_t k = 0; k < layers; ++k) {
+    const TileLayer* l = order[k];
     const double r = zoom / l->zoom();  // view pixels a layer pixel
     const bool same = sameZoom(zoom, l->zoom());
     // The layer's pixels in sight, as tiles.
@@ -303,7 +307,13 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
       }
     };
     const std::int64_t inSight = (tx1 - tx0 + 1) * (ty1 - ty0 + 1);
-    if (inSight < l->size()) {
+    // A walk reads the whole table, a lookup a slot or two: for a band of a few tiles the lookups
+    // win by far. Zoomed in on a layer its tiles cover pixels of their own, so the order they are
+    // drawn in does not matter; zoomed out they share pixels and the choice stays as it was.
+    const bool apart = same || zoom > l->zoom();
+    const bool lookUp = apart ? inSight * 4 < static_cast<std::int64_t>(l->capacity())
+                              : inSight < l->size();
+    if (lookUp) {
       for (std::int64_t ty = ty0; ty <= ty1; ++ty)
         for (std::int64_t tx = tx0; tx <= tx1; ++tx)
           if (const TileLayer::Tile* t =

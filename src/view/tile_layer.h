@@ -46,6 +46,8 @@ class TileLayer {
   // Adds `tile` (its tx, ty set, not yet here); false when the layer is full.
   bool insert(Tile* tile);
   int size() const { return count_; }
+  // Slots a walk over every tile reads.
+  std::size_t capacity() const { return slots_.size(); }
   template <class F>
   void forEach(F f) const {
     for (const Slot& s : slots_)
