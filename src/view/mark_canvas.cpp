@@ -122,7 +122,7 @@ void MarkCanvas::marks(const Mark* m, int count) {
         r = {t->tx, t->ty, t};
       }
       t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = fresh[i]->word;
-      std::memcpy(seenAt[i], fresh[i], sizeof(Seen));
+      std::memcpy(static_cast<void*>(seenAt[i]), fresh[i], sizeof(Seen));
     }
     m += n;
     count -= n;
