@@ -19,7 +19,9 @@ class ByteWriter {
     put(t.size());
     bytes_.append(t);
   }
-  void putRaw(const void* p, std::size_t n) { bytes_.append(static_cast<const char*>(p), n); }
+  void putRaw(const void* p, std::size_t n) {
+    if (n > 0) bytes_.append(static_cast<const char*>(p), n);
+  }
   std::string& bytes() { return bytes_; }
 
  private:
@@ -44,6 +46,7 @@ class ByteReader {
   }
   // Past the end, what is missing reads as zero bytes.
   void getRaw(void* p, std::size_t n) {
+    if (n == 0) return;  // p may be null then (an empty drawing)
     const std::size_t have = std::min(n, bytes_.size() - at_);
     std::memcpy(p, bytes_.data() + at_, have);
     std::memset(static_cast<char*>(p) + have, 0, n - have);

@@ -81,7 +81,8 @@ void packPixels(const std::uint32_t* words, std::size_t count, ByteWriter& into)
   const auto n = static_cast<std::uint32_t>(colours.size());
   std::memcpy(bytes.data() + start, &n, sizeof n);
   std::memset(bytes.data() + start + sizeof n, 0, kHead - sizeof n);
-  std::memcpy(bytes.data() + start + sizeof n, colours.data(), n * sizeof(std::uint32_t));
+  if (n > 0)
+    std::memcpy(bytes.data() + start + sizeof n, colours.data(), n * sizeof(std::uint32_t));
 }
 
 void unpackPixels(ByteReader& from, std::uint32_t* words, std::size_t count) {
