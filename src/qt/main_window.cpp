@@ -130,7 +130,7 @@ void MainWindow::gatherDrawing() {
   if (time_ && time_->inBatch()) return;
   sim_.surface.takeChanges(changes_, kMostRectangles);
   if (!view_->classic()) {
-    picture_->drawn(changes_);
+    picture_->drawn();
     viewDrawn_ = true;
     return;
   }
@@ -178,10 +178,11 @@ void MainWindow::catchUpView() {
 void MainWindow::letGo(bool now) {
   if (held_.isEmpty() && !viewDrawn_) return;
   if (!view_->classic() && sinceViewPaint_.isValid()) {
-    // A view's picture is painted whole: once a display frame at most.
+    // A view's picture is painted whole: once a display frame at most. A followed body moves
+    // the whole picture, which is sent whole: every other frame, which halves the window's load.
     const QScreen* s = screen();
     const double hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-    const qint64 frameMs = static_cast<qint64>(1000.0 / hz);
+    const qint64 frameMs = static_cast<qint64>(1000.0 / hz) * (view_->followed() >= 0 ? 2 : 1);
     const qint64 since = sinceViewPaint_.elapsed();
     if (since < frameMs) {
       if (!nextFrame_.isActive()) nextFrame_.start(static_cast<int>(frameMs - since));

@@ -5,12 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <utility>
 
-#include "model/body_slots.h"
 #include "model/sim.h"
-#include "model/world.h"
 #include "qt/qt_theme.h"
 #include "view/tile_layer.h"
 #include "view/world_view.h"
@@ -18,8 +14,6 @@
 namespace sw4 {
 
 namespace {
-
-constexpr QPoint kNowhere(std::numeric_limits<int>::min(), 0);
 
 // "x2.5", "x0.8", and a whole fraction as one: "x1/16".
 QString zoomName(double zoom) {
@@ -36,8 +30,7 @@ int held(double v) {
 
 }  // namespace
 
-ViewPicture::ViewPicture(Sim& sim, WorldView& view)
-    : sim_(sim), view_(view), outside_(kBodySlots, kNowhere) {}
+ViewPicture::ViewPicture(Sim& sim, WorldView& view) : sim_(sim), view_(view) {}
 
 QRect ViewPicture::figureRect(int right, int bottom) {
   constexpr int kWidth = 150, kHeight = 20, kMargin = 8;
@@ -59,42 +52,21 @@ QPoint ViewPicture::origin() const {
   return {held(-view_.screenX(0, size.width())), held(-view_.screenY(0, size.height()))};
 }
 
-void ViewPicture::drawn(const std::vector<PixelRect>& changes) {
-  if (whole_ || view_.zoom() != zoom_ || image_.size() != outputSize()) {
-    whole_ = true;
-    return;
-  }
+void ViewPicture::drawn() {
   const QSize size = outputSize();
-  const int w = size.width(), h = size.height();
   // Places now on the output are this far from where the image has them.
   const QPoint toImage = origin() - origin_;
   const QRect bounds = QRect(QPoint(), size).translated(-toImage);
-  const int margin = static_cast<int>(std::ceil(kSpread * std::fabs(1 - view_.zoom()))) + 2;
-  constexpr int kTwips = Surface::kTwipsPerLogicalPixel;
+  constexpr int kSide = WorldView::kChangedSide;
   QRegion area;
-  for (const PixelRect& c : changes) {
-    const QPoint from(held(view_.screenX(c.x * kTwips, w)), held(view_.screenY(c.y * kTwips, h)));
-    const QPoint to(held(view_.screenX((c.x + c.width) * kTwips, w)),
-                    held(view_.screenY((c.y + c.height) * kTwips, h)));
-    area += QRect(from, to).adjusted(-margin, -margin, margin, margin) & bounds;
-  }
-  // Marks beyond the drawing area are not among the surface's changes.
-  const World& world = sim_.world;
-  const double right = sim_.widthTwips(), bottom = sim_.heightTwips();
-  const int reach = kSpread + 2;
-  for (int b = 0; b <= std::min<int>(world.TotalPlanets, kMaxBody); ++b) {
-    const double x = world.PlanetX[b], y = world.PlanetY[b];
-    const bool beyond = world.PlanetOff[b] == 0 && std::isfinite(x) && std::isfinite(y) &&
-                        (x < 0 || y < 0 || x >= right || y >= bottom);
-    const QPoint last = std::exchange(
-        outside_[b], beyond ? QPoint(held(view_.screenX(x, w)), held(view_.screenY(y, h)))
-                            : kNowhere);
-    if (!beyond) continue;
-    const QPoint now = outside_[b];
-    const QRect path = last == kNowhere ? QRect(now, now) : QRect(last, now).normalized();
-    area += path.adjusted(-reach, -reach, reach, reach) & bounds;
-  }
-  dirty_ += area.translated(toImage);
+  const bool exact = view_.takeChanged(size.width(), size.height(), [&](qint64 x, qint64 y) {
+    if (x > bounds.left() - kSide && y > bounds.top() - kSide && x <= bounds.right() &&
+        y <= bounds.bottom())
+      area += QRect(static_cast<int>(x), static_cast<int>(y), kSide, kSide);
+  });
+  if (!exact || view_.zoom() != zoom_ || image_.size() != size) whole_ = true;
+  if (whole_) return;
+  dirty_ += (area & bounds).translated(toImage);
 }
 
 ViewPicture::Catch ViewPicture::catchUp() {
@@ -125,11 +97,10 @@ template <class F>
 void ViewPicture::onImage(const QRect& part, F f) const {
   const int w = image_.width(), h = image_.height();
   const int splitX = w - wrap_.x(), splitY = h - wrap_.y();
-  const QRect cuts[2][2] = {
-      {QRect(QPoint(0, 0), QPoint(splitX - 1, splitY - 1)),
-       QRect(QPoint(splitX, 0), QPoint(w - 1, splitY - 1))},
-      {QRect(QPoint(0, splitY), QPoint(splitX - 1, h - 1)),
-       QRect(QPoint(splitX, splitY), QPoint(w - 1, h - 1))}};
+  const QRect cuts[2][2] = {{QRect(QPoint(0, 0), QPoint(splitX - 1, splitY - 1)),
+                             QRect(QPoint(splitX, 0), QPoint(w - 1, splitY - 1))},
+                            {QRect(QPoint(0, splitY), QPoint(splitX - 1, h - 1)),
+                             QRect(QPoint(splitX, splitY), QPoint(w - 1, h - 1))}};
   for (int j = 0; j < 2; ++j)
     for (int i = 0; i < 2; ++i) {
       const QRect piece = part & cuts[j][i];
@@ -146,7 +117,7 @@ QRegion ViewPicture::onTiles(const QRegion& region) const {
   const auto down = [](int v, int o) { return (v + o) / kSide * kSide - o; };
   const int ox = (origin_.x() % kSide + kSide) % kSide, oy = (origin_.y() % kSide + kSide) % kSide;
   QRegion tiles;
-  for (const QRect& r : region & image_.rect()) {
+  for (const QRect& r : region& image_.rect()) {
     const int x0 = down(r.left(), ox), y0 = down(r.top(), oy);
     const int x1 = down(r.right(), ox) + kSide, y1 = down(r.bottom(), oy) + kSide;
     tiles += QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
@@ -185,7 +156,7 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
   dirty_ = QRegion();
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect area = image_.rect();
-  for (const QRect& r : region & area)
+  for (const QRect& r : region& area)
     onImage(r, [&](const QRect& piece, QPoint on) {
       p.drawImage(piece.topLeft(), image_, QRect(on, piece.size()));
     });
@@ -202,8 +173,8 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
     QFont f = p.font();
     f.setPixelSize(12);
     const int width = QFontMetrics(f).horizontalAdvance(text) + 12;
-    figureImage_ = QImage(QSize(width, figureAt.height()) * ratio,
-                          QImage::Format_ARGB32_Premultiplied);
+    figureImage_ =
+        QImage(QSize(width, figureAt.height()) * ratio, QImage::Format_ARGB32_Premultiplied);
     figureImage_.setDevicePixelRatio(ratio);
     figureImage_.fill(Qt::transparent);
     QPainter q(&figureImage_);

@@ -5,9 +5,6 @@
 #include <QRect>
 #include <QRegion>
 #include <QString>
-#include <vector>
-
-#include "platform/surface.h"
 
 class QPainter;
 
@@ -22,17 +19,12 @@ class WorldView;
 // the window paints the surface.
 class ViewPicture {
  public:
-  // A mark shows this far at most from where the surface has it (its offset keeps its size on
-  // screen while the body's place scales), in logical pixels.
-  static constexpr int kSpread = 20;
-
   ViewPicture(Sim& sim, WorldView& view);
 
   // The view changed: the next paint renders it whole.
   void stale() { whole_ = true; }
-  // After ticks that drew the surface's `changes`: where the view may show new marks (the
-  // changes at the view's scale, and bodies beyond the drawing area) is rendered anew.
-  void drawn(const std::vector<PixelRect>& changes);
+  // After ticks that drew: the tiles the view's new marks went into are rendered anew.
+  void drawn();
   // Before a paint: the image brought to where the view is now. A view that only moved (a
   // followed body) scrolls the image by `shift` output pixels, and the window scrolls the same;
   // `area` is what must be painted then: the new marks and what came into sight.
@@ -66,12 +58,10 @@ class ViewPicture {
   QImage image_;
   QPoint wrap_;
   bool whole_ = true;
-  QRegion dirty_;   // on the image, to render before it is shown
-  QPoint origin_;   // the image's
+  QRegion dirty_;  // on the image, to render before it is shown
+  QPoint origin_;  // the image's
 
   double zoom_ = 0;
-  // Where each body beyond the drawing area showed at the last tick, its marks since between.
-  std::vector<QPoint> outside_;
   qint64 renderNs_ = 0;
   // The figure as last drawn, and what it was drawn for.
   QImage figureImage_;

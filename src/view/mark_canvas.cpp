@@ -22,6 +22,7 @@ bool sameZoom(double a, double b) {
 
 MarkCanvas::MarkCanvas(const Surface& surface) : surface_(surface) {
   queue_.reserve(kQueue);
+  changed_.reserve(kMaxTiles);
   setZoom(1.0);
 }
 
@@ -44,6 +45,7 @@ void MarkCanvas::setZoom(double zoom) {
   l.lastUse = ++clock_;
   current_ = &l;
   forgetRecent();
+  allChanged();
 }
 
 TileLayer::Tile* MarkCanvas::newTile(std::int32_t tx, std::int32_t ty) {
@@ -56,8 +58,16 @@ TileLayer::Tile* MarkCanvas::newTile(std::int32_t tx, std::int32_t ty) {
 }
 
 void MarkCanvas::release(TileLayer::Tile* t) {
+  if (t->changed) allChanged();
   std::memset(t->px, 0, sizeof t->px);
   free_.push_back(t);
+}
+
+// The list is given up for the whole picture: a tile on it may be released and taken again.
+void MarkCanvas::allChanged() {
+  for (TileLayer::Tile* t : changed_) t->changed = false;
+  changed_.clear();
+  allChanged_ = true;
 }
 
 TileLayer::Tile* MarkCanvas::tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y,
@@ -122,6 +132,7 @@ void MarkCanvas::marks(const Mark* m, int count) {
         r = {t->tx, t->ty, t};
       }
       t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = fresh[i]->word;
+      touched(t);
       std::memcpy(static_cast<void*>(seenAt[i]), fresh[i], sizeof(Seen));
     }
     m += n;
@@ -141,11 +152,13 @@ void MarkCanvas::restarted(bool blank) {
   }
   forgetRecent();
   queue_.clear();
+  allChanged();
   reseed_ = !blank;
 }
 
 void MarkCanvas::seed() {
   reseed_ = false;
+  allChanged();
   TileLayer& layer = layerOf(1.0);
   const int w = surface_.widthPixels(), h = surface_.heightPixels();
   const std::uint32_t back = Surface::toWord(surface_.background());
@@ -175,6 +188,7 @@ void MarkCanvas::dropLayer(std::size_t i) {
   if (layers_[i].get() == current_) current_ = nullptr;
   layers_.erase(layers_.begin() + static_cast<std::ptrdiff_t>(i));
   forgetRecent();
+  allChanged();
 }
 
 // The layer least recently shown, its pixels as dots in the coarsest other layer.
@@ -234,6 +248,7 @@ void MarkCanvas::keepWithinBound(double cx, double cy) {
       },
       [this](TileLayer::Tile* t) { release(t); });
   forgetRecent();
+  allChanged();
 }
 
 void MarkCanvas::settle(double cx, double cy) {
@@ -253,6 +268,7 @@ void MarkCanvas::settle(double cx, double cy) {
         continue;
       }
       t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = k.word;
+      touched(t);
     }
     queue_.clear();
     forgetRecent();
@@ -311,8 +327,8 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
     // win by far. Zoomed in on a layer its tiles cover pixels of their own, so the order they are
     // drawn in does not matter; zoomed out they share pixels and the choice stays as it was.
     const bool apart = same || zoom > l->zoom();
-    const bool lookUp = apart ? inSight * 4 < static_cast<std::int64_t>(l->capacity())
-                              : inSight < l->size();
+    const bool lookUp =
+        apart ? inSight * 4 < static_cast<std::int64_t>(l->capacity()) : inSight < l->size();
     if (lookUp) {
       for (std::int64_t ty = ty0; ty <= ty1; ++ty)
         for (std::int64_t tx = tx0; tx <= tx1; ++tx)

@@ -70,6 +70,24 @@ class MarkCanvas final : public MarkSink {
   void render(const PixelTarget& out, double zoom, std::int64_t originX,
               std::int64_t originY) const;
 
+  // The tiles of the current layer that took new pixels since the last call, each handed to
+  // `f` as its top left layer pixel (a view at the layer's zoom shows it 1:1); false, handing
+  // nothing, when more than those may show otherwise (a clear, a restore, a new zoom, tiles given
+  // up or folded). A window renders anew only these.
+  template <class F>
+  bool takeChanged(F f) {
+    const bool exact = !allChanged_;
+    for (TileLayer::Tile* t : changed_) {
+      t->changed = false;
+      if (exact)
+        f(static_cast<std::int64_t>(t->tx) << TileLayer::kShift, static_cast<std::int64_t>(t->ty)
+                                                                     << TileLayer::kShift);
+    }
+    changed_.clear();
+    allChanged_ = false;
+    return exact;
+  }
+
   // Tiles held (in layers or at hand) and their bytes with the tables.
   int tiles() const { return static_cast<int>(store_.size()); }
   std::size_t bytes() const;
@@ -81,6 +99,12 @@ class MarkCanvas final : public MarkSink {
   TileLayer::Tile* tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y, bool mayAllocate);
   // Tiles at hand are kept cleared, so taking one in the hot loop writes nothing.
   void release(TileLayer::Tile* t);
+  void touched(TileLayer::Tile* t) {
+    if (t->changed) return;
+    t->changed = true;
+    changed_.push_back(t);  // within its capacity: a tile is listed once
+  }
+  void allChanged();
   void dropLayer(std::size_t i);
   void foldOldest();
   void keepWithinBound(double cx, double cy);
@@ -120,6 +144,8 @@ class MarkCanvas final : public MarkSink {
   // Forgets the tiles and marks last met: after any change to the tiles a layer holds.
   void forgetRecent();
   std::vector<Recent> recent_ = std::vector<Recent>(kRecent);
+  std::vector<TileLayer::Tile*> changed_;  // capacity kMaxTiles, never more
+  bool allChanged_ = true;
   bool reseed_ = false;
   long dropped_ = 0;
 };

@@ -20,6 +20,7 @@ class TileLayer {
 
   struct Tile {
     std::int32_t tx = 0, ty = 0;
+    bool changed = false;  // among the canvas's changed tiles
     std::uint32_t px[kSide * kSide]{};
   };
 
