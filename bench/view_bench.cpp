@@ -82,7 +82,8 @@ void BM_ViewMemory(benchmark::State& state) {
     state.counters["bound_MiB"] =
         (sw4::MarkCanvas::kMaxTiles * sizeof(sw4::TileLayer::Tile) +
          sw4::MarkCanvas::kMaxLayers * 4.0 * sw4::MarkCanvas::kMaxTiles * 8 +
-         sw4::MarkCanvas::kQueue * sizeof(sw4::Mark)) /
+         sw4::MarkCanvas::kQueue * sizeof(sw4::Mark) +
+         sw4::MarkCanvas::kMaxTiles * sizeof(sw4::TileLayer::Tile*)) /
         (1 << 20);
   }
 }

@@ -344,7 +344,7 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
 std::size_t MarkCanvas::bytes() const {
   return store_.size() * sizeof(TileLayer::Tile) +
          layers_.size() * 2 * kMaxTiles * 2 * sizeof(std::uint64_t) +
-         queue_.capacity() * sizeof(Mark);
+         queue_.capacity() * sizeof(Mark) + changed_.capacity() * sizeof(TileLayer::Tile*);
 }
 
 }  // namespace sw4

@@ -17,11 +17,14 @@
 // colour drawn first; a new one is two multiply-adds, a lookup of its tile (the tiles last met
 // are remembered, else one probe of an open-addressing table sized never to grow) and a store.
 // A tile missing there is taken from a reserve kept at hand; when the reserve is empty the mark
-// waits in a fixed-size queue for settle(). Nothing in marks() allocates.
+// waits in a fixed-size queue for settle(). Nothing in marks() allocates. A tile that takes a
+// pixel is listed once (a flag in the tile, a list reserved whole), so a window renders anew
+// just those tiles rather than everywhere the surface changed with a margin for spread marks.
 //
 // Tiles are small (16 x 16 pixels) as a trail is a thin line: a new tile costs little to clear
-// and a line through it wastes less. Memory bound: at most kMaxTiles tiles (32 MiB) across all
-// layers, plus kMaxLayers tables of 1 MiB and the 1 MiB queue: 41.25 MiB whatever the run does.
+// and a line through it wastes less. Memory bound: at most kMaxTiles tiles (32.4 MiB) across
+// all layers, plus kMaxLayers tables of 1 MiB, the 1 MiB queue and the list of changed tiles
+// (0.25 MiB): 41.6 MiB whatever the run does.
 // Past the bound, settle() gives up the layers least recently shown, then the current layer's
 // tiles farthest from the view. Past kMaxLayers zooms, the layer least recently shown is folded
 // into the coarsest other one, each of its pixels a dot there.
