@@ -54,19 +54,35 @@ QPoint ViewPicture::origin() const {
 
 void ViewPicture::drawn() {
   const QSize size = outputSize();
+  const bool current = !whole_ && view_.zoom() == zoom_ && image_.size() == size;
   // Places now on the output are this far from where the image has them.
   const QPoint toImage = origin() - origin_;
-  const QRect bounds = QRect(QPoint(), size).translated(-toImage);
+  const QRect bounds(QPoint(), size);
   constexpr int kSide = WorldView::kChangedSide;
+  const int stride = static_cast<int>(image_.bytesPerLine() / 4);
   QRegion area;
-  const bool exact = view_.takeChanged(size.width(), size.height(), [&](qint64 x, qint64 y) {
-    if (x > bounds.left() - kSide && y > bounds.top() - kSide && x <= bounds.right() &&
-        y <= bounds.bottom())
-      area += QRect(static_cast<int>(x), static_cast<int>(y), kSide, kSide);
-  });
-  if (!exact || view_.zoom() != zoom_ || image_.size() != size) whole_ = true;
-  if (whole_) return;
-  dirty_ += (area & bounds).translated(toImage);
+  const bool exact = view_.takeChanged(
+      size.width(), size.height(), [&](qint64 x, qint64 y, const std::uint32_t* px) {
+        if (!current) return;
+        const qint64 ix = x + toImage.x(), iy = y + toImage.y();
+        if (ix <= -kSide || iy <= -kSide || ix >= size.width() || iy >= size.height()) return;
+        const QRect square(static_cast<int>(ix), static_cast<int>(iy), kSide, kSide);
+        // The new marks go straight onto the image, over what it shows.
+        onImage(square & bounds, [&](const QRect& piece, QPoint on) {
+          auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(on.y())) + on.x();
+          const std::uint32_t* from =
+              px + (piece.top() - square.top()) * kSide + (piece.left() - square.left());
+          for (int j = 0; j < piece.height(); ++j, row += stride, from += kSide)
+            for (int i = 0; i < piece.width(); ++i)
+              if (from[i]) row[i] = from[i];
+        });
+        area += square;
+      });
+  if (!exact || !current) {
+    whole_ = true;
+    return;
+  }
+  shown_ += area & bounds;
 }
 
 ViewPicture::Catch ViewPicture::catchUp() {
@@ -88,9 +104,11 @@ ViewPicture::Catch ViewPicture::catchUp() {
     dirty_.translate(shift);
     dirty_ += QRegion(bounds) - bounds.translated(shift);
     dirty_ &= bounds;
+    shown_.translate(shift);
+    shown_ &= bounds;
     origin_ -= shift;
   }
-  return {shift, dirty_};
+  return {shift, dirty_ + shown_};
 }
 
 template <class F>
@@ -154,6 +172,7 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
     renderNs_ = clock.nsecsElapsed();
   }
   dirty_ = QRegion();
+  shown_ = QRegion();
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect area = image_.rect();
   for (const QRect& r : region& area)

@@ -14,16 +14,16 @@ class Sim;
 class WorldView;
 
 // The drawing as a view other than the classic one shows it: the view rendered into an image
-// kept between paints, anew where a tick may have drawn or wholly when the view moved, the asked
-// rectangles drawn from it, and the zoom figure in a corner. The classic view never comes here:
-// the window paints the surface.
+// kept between paints, wholly when the view changed and where it came into sight when it moved,
+// the view's new marks drawn onto it as they come, the asked rectangles drawn from it, and the zoom
+// figure in a corner. The classic view never comes here: the window paints the surface.
 class ViewPicture {
  public:
   ViewPicture(Sim& sim, WorldView& view);
 
   // The view changed: the next paint renders it whole.
   void stale() { whole_ = true; }
-  // After ticks that drew: the tiles the view's new marks went into are rendered anew.
+  // After ticks that drew: the view's new marks are drawn onto the image.
   void drawn();
   // Before a paint: the image brought to where the view is now. A view that only moved (a
   // followed body) scrolls the image by `shift` output pixels, and the window scrolls the same;
@@ -59,6 +59,7 @@ class ViewPicture {
   QPoint wrap_;
   bool whole_ = true;
   QRegion dirty_;  // on the image, to render before it is shown
+  QRegion shown_;  // on the image, new marks drawn onto it, to show
   QPoint origin_;  // the image's
 
   double zoom_ = 0;

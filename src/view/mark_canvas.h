@@ -74,17 +74,14 @@ class MarkCanvas final : public MarkSink {
               std::int64_t originY) const;
 
   // The tiles of the current layer that took new pixels since the last call, each handed to
-  // `f` as its top left layer pixel (a view at the layer's zoom shows it 1:1); false, handing
-  // nothing, when more than those may show otherwise (a clear, a restore, a new zoom, tiles given
-  // up or folded). A window renders anew only these.
+  // `f`; false, handing nothing, when more than those may show otherwise (a clear, a restore, a
+  // new zoom, tiles given up or folded). A window renders anew only these.
   template <class F>
   bool takeChanged(F f) {
     const bool exact = !allChanged_;
     for (TileLayer::Tile* t : changed_) {
       t->changed = false;
-      if (exact)
-        f(static_cast<std::int64_t>(t->tx) << TileLayer::kShift, static_cast<std::int64_t>(t->ty)
-                                                                     << TileLayer::kShift);
+      if (exact) f(static_cast<const TileLayer::Tile&>(*t));
     }
     changed_.clear();
     allChanged_ = false;

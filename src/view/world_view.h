@@ -80,17 +80,23 @@ class WorldView {
   // `out`: the same pixels render(out) gives there (a window repaints what changed).
   void render(const PixelTarget& out, int partX, int partY, int width, int height);
 
-  // The squares of `side` output pixels (of a width x height output, at their top left corner)
-  // that new marks went into since the last call; false, handing nothing, when anything else
-  // may show otherwise (and always in the classic view).
+  // The squares of kChangedSide output pixels (of a width x height output, each at its top left
+  // corner) that new marks went into since the last call, with their pixels: kChangedSide rows
+  // of as many words, 0 where what lies beneath shows. The view's newest marks are drawn over
+  // everything else, so these put over the picture rendered before give the picture render()
+  // gives now. False, handing nothing, when anything else may show otherwise (and always in the
+  // classic view).
+  static constexpr int kChangedSide = TileLayer::kSide;
   template <class F>
   bool takeChanged(int width, int height, F f) {
     if (classic_ || !canvas_) return false;
     canvas_->settle(cx_, cy_);
     const std::int64_t ox = origin(centreX(), width), oy = origin(centreY(), height);
-    return canvas_->takeChanged([&](std::int64_t x, std::int64_t y) { f(x - ox, y - oy); });
+    return canvas_->takeChanged([&](const TileLayer::Tile& t) {
+      f((std::int64_t{t.tx} << TileLayer::kShift) - ox,
+        (std::int64_t{t.ty} << TileLayer::kShift) - oy, static_cast<const std::uint32_t*>(t.px));
+    });
   }
-  static constexpr int kChangedSide = TileLayer::kSide;
 
   std::size_t memoryBytes() const;
   long droppedMarks() const { return canvas_ ? canvas_->dropped() : 0; }
