@@ -179,10 +179,12 @@ void MainWindow::letGo(bool now) {
   if (held_.isEmpty() && !viewDrawn_) return;
   if (!view_->classic() && sinceViewPaint_.isValid()) {
     // A view's picture is painted whole: once a display frame at most. A followed body moves
-    // the whole picture, which is sent whole: every other frame, which halves the window's load.
+    // the whole picture, which is sent whole: every other frame, which halves the window's load;
+    // a new zoom or place of the view still shows at the next frame.
     const QScreen* s = screen();
     const double hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-    const qint64 frameMs = static_cast<qint64>(1000.0 / hz) * (view_->followed() >= 0 ? 2 : 1);
+    const bool moving = view_->followed() >= 0 && !picture_->isStale();
+    const qint64 frameMs = static_cast<qint64>(1000.0 / hz) * (moving ? 2 : 1);
     const qint64 since = sinceViewPaint_.elapsed();
     if (since < frameMs) {
       if (!nextFrame_.isActive()) nextFrame_.start(static_cast<int>(frameMs - since));

@@ -23,6 +23,7 @@ class ViewPicture {
 
   // The view changed: the next paint renders it whole.
   void stale() { whole_ = true; }
+  bool isStale() const { return whole_; }
   // After ticks that drew: the view's new marks are drawn onto the image.
   void drawn();
   // Before a paint: the image brought to where the view is now. A view that only moved (a
