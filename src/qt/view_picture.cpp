@@ -8,7 +8,6 @@
 
 #include "model/sim.h"
 #include "qt/qt_theme.h"
-#include "view/tile_layer.h"
 #include "view/world_view.h"
 
 namespace sw4 {
@@ -127,22 +126,6 @@ void ViewPicture::onImage(const QRect& part, F f) const {
     }
 }
 
-// The region grown to whole tiles of the canvas, and so to few long bands: the canvas draws a
-// tile at a time, so a tile is drawn once however many small rectangles touch it.
-QRegion ViewPicture::onTiles(const QRegion& region) const {
-  constexpr int kSide = TileLayer::kSide;
-  // Places on the image are not negative, so the division rounds down.
-  const auto down = [](int v, int o) { return (v + o) / kSide * kSide - o; };
-  const int ox = (origin_.x() % kSide + kSide) % kSide, oy = (origin_.y() % kSide + kSide) % kSide;
-  QRegion tiles;
-  for (const QRect& r : region& image_.rect()) {
-    const int x0 = down(r.left(), ox), y0 = down(r.top(), oy);
-    const int x1 = down(r.right(), ox) + kSide, y1 = down(r.bottom(), oy) + kSide;
-    tiles += QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
-  }
-  return tiles;
-}
-
 // At the image's origin, also when the view has moved on since.
 void ViewPicture::render(const QRect& part) {
   const QSize size = outputSize();
@@ -168,7 +151,7 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
     whole_ = false;
     renderNs_ = clock.nsecsElapsed();
   } else if (!dirty_.isEmpty()) {
-    for (const QRect& r : onTiles(dirty_) & image_.rect()) render(r);
+    for (const QRect& r : dirty_ & image_.rect()) render(r);
     renderNs_ = clock.nsecsElapsed();
   }
   dirty_ = QRegion();

@@ -47,7 +47,6 @@ class ViewPicture {
   QSize outputSize() const;
   QPoint origin() const;  // the view's pixel at the output's top left corner
   void render(const QRect& part);
-  QRegion onTiles(const QRegion& region) const;
   // `part` of the output cut where the image wraps round: each piece with its place on the image.
   template <class F>
   void onImage(const QRect& part, F f) const;

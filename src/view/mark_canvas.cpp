@@ -299,20 +299,39 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
     const std::int64_t ty1 = TileLayer::floorHeld((originY + out.height) / r) >> kShift;
     auto draw = [&](const TileLayer::Tile& t) {
       if (t.tx < tx0 || t.tx > tx1 || t.ty < ty0 || t.ty > ty1) return;
-      // Where each of the tile's pixel edges falls in the picture, held to it.
-      std::int64_t xs[kSide + 1], ys[kSide + 1];
       const std::int64_t X0 = static_cast<std::int64_t>(t.tx) << kShift;
       const std::int64_t Y0 = static_cast<std::int64_t>(t.ty) << kShift;
-      for (int i = 0; i <= kSide; ++i) {
-        xs[i] = same ? X0 + i - originX : TileLayer::floorHeld((X0 + i) * r) - originX;
-        ys[i] = same ? Y0 + i - originY : TileLayer::floorHeld((Y0 + i) * r) - originY;
+      if (same) {
+        // One pixel a pixel: only the part in sight (a band may be a few pixels thin).
+        const std::int64_t left = X0 - originX, top = Y0 - originY;
+        const int i0 = static_cast<int>(std::max<std::int64_t>(-left, 0));
+        const int j0 = static_cast<int>(std::max<std::int64_t>(-top, 0));
+        const int i1 = static_cast<int>(std::min<std::int64_t>(out.width - left, kSide));
+        const int j1 = static_cast<int>(std::min<std::int64_t>(out.height - top, kSide));
+        for (int j = j0; j < j1; ++j) {
+          const std::uint32_t* row = t.px + j * kSide;
+          std::uint32_t* to = out.words + static_cast<std::size_t>(top + j) * out.stride + left;
+          for (int i = i0; i < i1; ++i)
+            if (row[i]) to[i] = row[i];
+        }
+        return;
       }
+      // Where each of the tile's pixel edges falls in the picture, held to it.
+      std::int64_t xs[kSide + 1], ys[kSide + 1];
+      for (int i = 0; i <= kSide; ++i) {
+        xs[i] = TileLayer::floorHeld((X0 + i) * r) - originX;
+        ys[i] = TileLayer::floorHeld((Y0 + i) * r) - originY;
+      }
+      // The columns in sight: the edges rise, so those before and after are skipped whole.
+      int i0 = 0, i1 = kSide;
+      while (i0 < i1 && std::max(xs[i0] + 1, xs[i0 + 1]) <= 0) ++i0;
+      while (i1 > i0 && xs[i1 - 1] >= out.width) --i1;
       for (int j = 0; j < kSide; ++j) {
         const std::int64_t y0 = std::max<std::int64_t>(ys[j], 0);
         const std::int64_t y1 = std::min<std::int64_t>(std::max(ys[j] + 1, ys[j + 1]), out.height);
         if (y0 >= y1) continue;
         const std::uint32_t* row = t.px + j * kSide;
-        for (int i = 0; i < kSide; ++i) {
+        for (int i = i0; i < i1; ++i) {
           if (!row[i]) continue;
           const std::int64_t x0 = std::max<std::int64_t>(xs[i], 0);
           const std::int64_t x1 = std::min<std::int64_t>(std::max(xs[i] + 1, xs[i + 1]), out.width);
