@@ -73,7 +73,7 @@ void ViewPicture::drawn() {
               px + (piece.top() - square.top()) * kSide + (piece.left() - square.left());
           for (int j = 0; j < piece.height(); ++j, row += stride, from += kSide)
             for (int i = 0; i < piece.width(); ++i)
-              if (from[i]) row[i] = from[i];
+              row[i] = from[i] ? from[i] : row[i];
         });
         area += square;
       });

@@ -312,7 +312,7 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
           const std::uint32_t* row = t.px + j * kSide;
           std::uint32_t* to = out.words + static_cast<std::size_t>(top + j) * out.stride + left;
           for (int i = i0; i < i1; ++i)
-            if (row[i]) to[i] = row[i];
+            to[i] = row[i] ? row[i] : to[i];
         }
         return;
       }
