@@ -100,7 +100,10 @@ check() {
   local group
   group=$(pgrep -P "$desktop_app_pid")
   pgrep -g "$group" -x ffmpeg >/dev/null # the encoder runs in the export's group
-  xdotool search --name '^Export clip$' windowactivate --sync key Escape # Cancel
+  # The progress dialog: the first export's, gone by now, may still be found by its name.
+  local dialog
+  dialog=$(xdotool search --sync --onlyvisible --name '^Export clip$' | tail -1)
+  xdotool windowactivate --sync "$dialog" key Escape # Cancel
   desktop_poll 10 eval '! pgrep -g "$group" >/dev/null'
   sleep 0.5
   [[ ! -e $work/cancelled.mp4 ]] || { echo "clip-export-check: a cancelled clip was left" >&2; exit 1; }
