@@ -18,20 +18,27 @@ inline void startSystem(sw4::Sim& sim, int n) {
   sim.form.Command2.userClick();
 }
 
-// Times sw4::tick, putting the world and the drawing back every 50 ticks outside the timing.
-inline void tickNearStart(benchmark::State& state, sw4::Program& sim) {
+// Times sw4::tick and `after` (a window's repaint, say), putting the world back every 50 ticks
+// outside the timing so every tick draws alike; the drawing too when `clearDrawing`.
+template <class After>
+void tickNearStart(benchmark::State& state, sw4::Program& sim, bool clearDrawing, After after) {
   const sw4::World start = sim.world;
   int ticks = 0;
   for (auto _ : state) {
     if (++ticks == 50) {
       state.PauseTiming();
       sim.world = start;
-      sim.surface.clear();
+      if (clearDrawing) sim.surface.clear();
       ticks = 0;
       state.ResumeTiming();
     }
     sw4::tick(sim);
+    after();
   }
+}
+
+inline void tickNearStart(benchmark::State& state, sw4::Program& sim) {
+  tickNearStart(state, sim, true, [] {});
 }
 
 }  // namespace sw4bench

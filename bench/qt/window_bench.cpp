@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "../running_system.h"
 #include "model/fs4.h"
 #include "model/world.h"
 #include "program/program.h"
@@ -54,18 +55,7 @@ void BM_WindowTick(benchmark::State& state) {
   if (state.range(0) == 1) window.view().zoomAbout(zoom, 512, 384, 1024, 768);
   if (state.range(0) == 2) window.view().follow(5, zoom);
   window.viewChanged();
-  const sw4::World start = sim.world;
-  int ticks = 0;
-  for (auto _ : state) {
-    if (++ticks == 50) {  // keep the system near its start so every tick draws alike
-      state.PauseTiming();
-      sim.world = start;
-      ticks = 0;
-      state.ResumeTiming();
-    }
-    sw4::tick(sim);
-    QCoreApplication::processEvents();
-  }
+  sw4bench::tickNearStart(state, sim, false, [] { QCoreApplication::processEvents(); });
 }
 BENCHMARK(BM_WindowTick)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
@@ -81,18 +71,7 @@ void BM_WindowFrame(benchmark::State& state) {
   const double zoom = sw4::ViewActions::kZoomStep * sw4::ViewActions::kZoomStep;
   if (state.range(0) == 1) window.view().zoomAbout(zoom, 512, 384, 1024, 768);
   if (state.range(0) == 2) window.view().follow(5, zoom);
-  const sw4::World start = sim.world;
-  int ticks = 0;
-  for (auto _ : state) {
-    if (++ticks == 50) {
-      state.PauseTiming();
-      sim.world = start;
-      ticks = 0;
-      state.ResumeTiming();
-    }
-    sw4::tick(sim);
-    window.repaint();
-  }
+  sw4bench::tickNearStart(state, sim, false, [&] { window.repaint(); });
   state.counters["render_ms"] = window.viewPicture().lastRenderNs() / 1e6;
 }
 BENCHMARK(BM_WindowFrame)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);

@@ -114,10 +114,11 @@ template <class F>
 void ViewPicture::onImage(const QRect& part, F f) const {
   const int w = image_.width(), h = image_.height();
   const int splitX = w - wrap_.x(), splitY = h - wrap_.y();
-  const QRect cuts[2][2] = {{QRect(QPoint(0, 0), QPoint(splitX - 1, splitY - 1)),
-                             QRect(QPoint(splitX, 0), QPoint(w - 1, splitY - 1))},
-                            {QRect(QPoint(0, splitY), QPoint(splitX - 1, h - 1)),
-                             QRect(QPoint(splitX, splitY), QPoint(w - 1, h - 1))}};
+  const QRect cuts[2][2] = {
+      {QRect(QPoint(0, 0), QPoint(splitX - 1, splitY - 1)),
+       QRect(QPoint(splitX, 0), QPoint(w - 1, splitY - 1))},
+      {QRect(QPoint(0, splitY), QPoint(splitX - 1, h - 1)),
+       QRect(QPoint(splitX, splitY), QPoint(w - 1, h - 1))}};
   for (int j = 0; j < 2; ++j)
     for (int i = 0; i < 2; ++i) {
       const QRect piece = part & cuts[j][i];
@@ -158,7 +159,7 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
   shown_ = QRegion();
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect area = image_.rect();
-  for (const QRect& r : region& area)
+  for (const QRect& r : region & area)
     onImage(r, [&](const QRect& piece, QPoint on) {
       p.drawImage(piece.topLeft(), image_, QRect(on, piece.size()));
     });
@@ -175,8 +176,8 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
     QFont f = p.font();
     f.setPixelSize(12);
     const int width = QFontMetrics(f).horizontalAdvance(text) + 12;
-    figureImage_ =
-        QImage(QSize(width, figureAt.height()) * ratio, QImage::Format_ARGB32_Premultiplied);
+    figureImage_ = QImage(QSize(width, figureAt.height()) * ratio,
+                          QImage::Format_ARGB32_Premultiplied);
     figureImage_.setDevicePixelRatio(ratio);
     figureImage_.fill(Qt::transparent);
     QPainter q(&figureImage_);
