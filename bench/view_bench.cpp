@@ -79,12 +79,7 @@ void BM_ViewMemory(benchmark::State& state) {
       sw4::tick(sim);
     }
     state.counters["MiB"] = static_cast<double>(view.memoryBytes()) / (1 << 20);
-    state.counters["bound_MiB"] =
-        (sw4::MarkCanvas::kMaxTiles * sizeof(sw4::TileLayer::Tile) +
-         sw4::MarkCanvas::kMaxLayers * 4.0 * sw4::MarkCanvas::kMaxTiles * 8 +
-         sw4::MarkCanvas::kQueue * sizeof(sw4::Mark) +
-         sw4::MarkCanvas::kMaxTiles * sizeof(sw4::TileLayer::Tile*)) /
-        (1 << 20);
+    state.counters["bound_MiB"] = static_cast<double>(sw4::MarkCanvas::boundBytes()) / (1 << 20);
   }
 }
 BENCHMARK(BM_ViewMemory)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -43,7 +43,7 @@ grep -v -e png -e shot run.sw4 >clip.sw4
 [[ $? == 1 ]] || fail "a clip of an unknown kind was not refused"
 
 if command -v ffmpeg >/dev/null && command -v ffprobe >/dev/null; then
-  for kind in mp4 webm gif; do
+  for kind in mp4 webm gif MP4; do
     "$script" --video "clip.$kind" --every 3 --fps 25 --size 321x241 clip.sw4 ||
       fail "$kind: sw4-script failed"
     got=$(ffprobe -v error -count_frames -select_streams v:0 \

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,13 +27,14 @@ namespace {
 
 const std::regex& pngPattern() {
   // One %d conversion, with an optional zero flag and width; %% for a percent sign.
-  static const std::regex r(R"(^([^%]|%%)*%0?[0-9]?d([^%]|%%)*\.png$)");
+  static const std::regex r(R"(^([^%]|%%)*%0?[0-9]?d([^%]|%%)*\.png$)", std::regex::icase);
   return r;
 }
 
+// A file name's ending in any case: "clip.MP4" is an mp4 (ffmpeg reads it so too).
 bool endsWith(const std::string& s, const char* tail) {
   const std::size_t n = std::strlen(tail);
-  return s.size() >= n && s.compare(s.size() - n, n, tail) == 0;
+  return s.size() >= n && ::strncasecmp(s.c_str() + s.size() - n, tail, n) == 0;
 }
 
 bool exists(const std::string& path) {

@@ -360,10 +360,17 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
   }
 }
 
+std::size_t MarkCanvas::boundBytes() {
+  return kMaxTiles * sizeof(TileLayer::Tile) + kMaxLayers * TileLayer::tableBytes(kMaxTiles) +
+         kQueue * sizeof(Mark) + kMaxTiles * sizeof(TileLayer::Tile*) + kRecent * sizeof(Recent) +
+         (std::size_t{1} << kSeenBits) * sizeof(Seen);
+}
+
 std::size_t MarkCanvas::bytes() const {
   return store_.size() * sizeof(TileLayer::Tile) +
-         layers_.size() * 2 * kMaxTiles * 2 * sizeof(std::uint64_t) +
-         queue_.capacity() * sizeof(Mark) + changed_.capacity() * sizeof(TileLayer::Tile*);
+         layers_.size() * TileLayer::tableBytes(kMaxTiles) + queue_.capacity() * sizeof(Mark) +
+         changed_.capacity() * sizeof(TileLayer::Tile*) + recent_.size() * sizeof(Recent) +
+         seen_.size() * sizeof(Seen);
 }
 
 }  // namespace sw4

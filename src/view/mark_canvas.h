@@ -23,8 +23,9 @@
 //
 // Tiles are small (16 x 16 pixels) as a trail is a thin line: a new tile costs little to clear
 // and a line through it wastes less. Memory bound: at most kMaxTiles tiles (32.4 MiB) across
-// all layers, plus kMaxLayers tables of 1 MiB, the 1 MiB queue and the list of changed tiles
-// (0.25 MiB): 41.6 MiB whatever the run does.
+// all layers, plus kMaxLayers tables of 1 MiB, the 1 MiB queue, the list of changed tiles
+// (0.25 MiB) and the hot loop's tables of marks and tiles last met (0.125 MiB): boundBytes(),
+// 41.75 MiB, whatever the run does.
 // Past the bound, settle() gives up the layers least recently shown, then the current layer's
 // tiles farthest from the view. Past kMaxLayers zooms, the layer least recently shown is folded
 // into the coarsest other one, each of its pixels a dot there.
@@ -88,9 +89,10 @@ class MarkCanvas final : public MarkSink {
     return exact;
   }
 
-  // Tiles held (in layers or at hand) and their bytes with the tables.
+  // Tiles held (in layers or at hand) and their bytes with the tables; never above boundBytes().
   int tiles() const { return static_cast<int>(store_.size()); }
   std::size_t bytes() const;
+  static std::size_t boundBytes();
   long dropped() const { return dropped_; }  // marks lost to a full queue or the bound
 
  private:

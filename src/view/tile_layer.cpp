@@ -1,12 +1,10 @@
 #include "view/tile_layer.h"
 
-#include <bit>
-
 namespace sw4 {
 
 TileLayer::TileLayer(double zoom, double pixelsPerTwip, int maxTiles)
     : zoom_(zoom), pixelsPerTwip_(pixelsPerTwip), maxTiles_(maxTiles) {
-  const std::size_t size = std::bit_ceil(static_cast<std::size_t>(maxTiles) * 2);
+  const std::size_t size = slotsFor(maxTiles);
   shift_ = 64 - std::countr_zero(size);
   slots_.resize(size);
 }

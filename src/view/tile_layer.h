@@ -2,6 +2,7 @@
 // The marks drawn at one zoom: square tiles of pixels anchored in the world, kept only where
 // something was drawn.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -49,6 +50,8 @@ class TileLayer {
   int size() const { return count_; }
   // Slots a walk over every tile reads.
   std::size_t capacity() const { return slots_.size(); }
+  // The table's bytes for a layer of `maxTiles`.
+  static std::size_t tableBytes(int maxTiles) { return slotsFor(maxTiles) * sizeof(Slot); }
   template <class F>
   void forEach(F f) const {
     for (const Slot& s : slots_)
@@ -99,6 +102,9 @@ class TileLayer {
   static std::uint64_t keyOf(std::int32_t tx, std::int32_t ty) {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(tx)) << 32) |
            static_cast<std::uint32_t>(ty);
+  }
+  static std::size_t slotsFor(int maxTiles) {
+    return std::bit_ceil(static_cast<std::size_t>(maxTiles) * 2);
   }
   std::size_t slotOf(std::uint64_t key) const {
     return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
