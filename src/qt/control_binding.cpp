@@ -210,12 +210,17 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+QRect ControlBinding::placeOf(const Control& c) const {
+  const QRect r = layout_->place(c, window_.size());
+  return hooks_.placeOnDrawing ? hooks_.placeOnDrawing(c, r) : r;
+}
+
 void ControlBinding::place(const Control& c) {
-  if (QWidget* w = widgetOf(c)) w->setGeometry(layout_->place(c, window_.size()));
+  if (QWidget* w = widgetOf(c)) w->setGeometry(placeOf(c));
 }
 
 void ControlBinding::placeAll() {
-  for (const auto& [c, w] : widgets_) w->setGeometry(layout_->place(*c, window_.size()));
+  for (const auto& [c, w] : widgets_) w->setGeometry(placeOf(*c));
   updateFocusable();
 }
 

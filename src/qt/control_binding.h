@@ -28,6 +28,9 @@ class ControlBinding : public QObject {
     std::function<void()> afterUserEvent;   // a user's action has run its handler
     std::function<void()> layoutChanged;    // a control on the window moved, appeared or vanished
     std::function<void(QWidget&)> repaint;  // a label's caption changed (none: it updates itself)
+    // Where a control shows that the layout puts at `r` (none: there): a control that marks a
+    // place in the drawing goes where the window's view shows that place.
+    std::function<QRect(const Control&, const QRect& r)> placeOnDrawing;
   };
 
   ControlBinding(FormControls& form, QWidget& window, Hooks hooks);
@@ -45,6 +48,8 @@ class ControlBinding : public QObject {
   // even inside a handler. A button's click that a field's text stopped gives that field the
   // focus.
   void userEvent(Control& c, Event e);
+  // Puts c's widget where the layout and placeOnDrawing say, as after a change of c.
+  void place(const Control& c);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,8 +58,8 @@ class ControlBinding : public QObject {
   QWidget* create(Control& c);
   void connectInput(Control& c, QWidget& w);
   void modelChanged(Control& c, Prop p);
-  void place(const Control& c);
   void placeAll();
+  QRect placeOf(const Control& c) const;
   void updateFocusable();
   void chainForTab();
   void focusFieldThatStopped(long faultsBefore);

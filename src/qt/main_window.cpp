@@ -9,6 +9,7 @@
 #include <exception>
 #include <utility>
 
+#include "contacts/contact_controls.h"
 #include "model/fs4.h"
 #include "model/sim.h"
 #include "platform/control.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   ControlBinding::Hooks hooks;
   hooks.afterUserEvent = [this] { drawingChanged(); };
   hooks.layoutChanged = [this] { uncoveredStale_ = true; };
+  hooks.placeOnDrawing = [this](const Control& c, const QRect& r) { return placeOnDrawing(c, r); };
   // A label on a frame is repainted by its own update(): the frame is opaque, so the window's
   // area there would not reach it.
   hooks.repaint = [this](QWidget& w) {
@@ -150,7 +152,29 @@ void MainWindow::repaintWithTick(const QRegion& area) {
   if (!holding()) letGo(false);
 }
 
+// The sun's picture and the inspector's marker stand for places in the world: in a view other
+// than the classic one they show where the view has those places, at their size.
+QRect MainWindow::placeOnDrawing(const Control& c, const QRect& r) const {
+  if (!view_ || view_->classic()) return r;
+  const ContactControls contacts(sim_);
+  if (&c != &contacts.sunPicture() && &c != &contacts.marker()) return r;
+  const double ratio = sim_.surface.devicePixelRatio();
+  const double x = c.left() + c.width() / 2.0, y = c.top() + c.height() / 2.0;
+  const auto held = [](double v) { return static_cast<int>(std::clamp(v, -1e6, 1e6)); };
+  QRect moved = r;
+  moved.moveCenter({held(view_->screenX(x, sim_.surface.widthPixels()) / ratio),
+                    held(view_->screenY(y, sim_.surface.heightPixels()) / ratio)});
+  return moved;
+}
+
+void MainWindow::placeDrawingMarks() {
+  const ContactControls contacts(sim_);
+  controls_->place(contacts.sunPicture());
+  controls_->place(contacts.marker());
+}
+
 void MainWindow::viewChanged() {
+  placeDrawingMarks();
   picture_->stale();
   held_ += uncoveredRegion();
   if (!holding()) letGo(false);
@@ -162,6 +186,7 @@ void MainWindow::viewChanged() {
 void MainWindow::catchUpView() {
   viewDrawn_ = false;
   const ViewPicture::Catch c = picture_->catchUp();
+  if (view_->followed() >= 0) placeDrawingMarks();
   const QRect figure = viewFigure(), mark = recordingMark();
   if (!c.shift.isNull()) {
     QRegion moving = uncoveredRegion() - figure - mark;

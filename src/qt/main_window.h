@@ -12,6 +12,7 @@
 namespace sw4 {
 
 class Sim;
+class Control;
 class ControlBinding;
 class TimeControl;
 class TimelineBar;
@@ -74,6 +75,8 @@ class MainWindow : public QWidget {
   const QRegion& uncoveredRegion();
   QRect viewFigure() const;
   void catchUpView();
+  QRect placeOnDrawing(const Control& c, const QRect& r) const;
+  void placeDrawingMarks();
 
   Sim& sim_;
   std::unique_ptr<ControlBinding> controls_;

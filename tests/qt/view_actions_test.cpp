@@ -13,9 +13,11 @@
 #include <QWheelEvent>
 #include <vector>
 
+#include "contacts/contact_controls.h"
 #include "model/fs4.h"
 #include "model/world.h"
 #include "program/program.h"
+#include "qt/control_binding.h"
 #include "qt/main_window.h"
 #include "qt/view_picture.h"
 #include "qt_app.h"
@@ -97,6 +99,21 @@ TEST_F(ViewActionsTest, GesturesMoveTheViewAndClassicIsThePictureAsBefore) {
   trigger(QStringLiteral("Classic view"));
   EXPECT_TRUE(view.classic());
   EXPECT_EQ(shown(), classic);
+}
+
+TEST_F(ViewActionsTest, TheSunsPictureShowsWhereTheViewHasTheSun) {
+  tickBoth(2);
+  const QWidget* sun = window.controls().widgetOf(ContactControls(sim).sunPicture());
+  const QRect classic = sun->geometry();
+  trigger(QStringLiteral("Zoom in"));
+  drag({520, 460}, {560, 440});
+  const double x = view.screenX(sim.world.PlanetX[0], width());
+  const double y = view.screenY(sim.world.PlanetY[0], height());
+  EXPECT_NEAR(sun->geometry().center().x(), x, 1);
+  EXPECT_NEAR(sun->geometry().center().y(), y, 1);
+  EXPECT_EQ(sun->geometry().size(), classic.size());
+  trigger(QStringLiteral("Classic view"));
+  EXPECT_EQ(sun->geometry(), classic);
 }
 
 TEST_F(ViewActionsTest, FollowingPaintsTheViewAndLeavesTheWorldAlone) {
