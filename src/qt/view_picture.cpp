@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "model/sim.h"
 #include "qt/qt_theme.h"
@@ -78,7 +79,7 @@ void ViewPicture::drawn() {
         area += square;
       });
   if (!exact || !current) {
-    whole_ = true;
+    stale();
     return;
   }
   shown_ += area & bounds;
@@ -86,15 +87,15 @@ void ViewPicture::drawn() {
 
 ViewPicture::Catch ViewPicture::catchUp() {
   const QRect bounds(QPoint(), outputSize());
-  if (whole_ || view_.zoom() != zoom_ || image_.size() != bounds.size()) {
+  const auto all = [&] {
     whole_ = true;
-    return {{}, bounds};
-  }
+    showAll_ = false;
+    shown_ = QRegion();
+    return Catch{{}, bounds};
+  };
+  if (whole_ || view_.zoom() != zoom_ || image_.size() != bounds.size()) return all();
   const QPoint shift = origin_ - origin();
-  if (std::abs(shift.x()) >= bounds.width() || std::abs(shift.y()) >= bounds.height()) {
-    whole_ = true;
-    return {{}, bounds};
-  }
+  if (std::abs(shift.x()) >= bounds.width() || std::abs(shift.y()) >= bounds.height()) return all();
   if (!shift.isNull()) {
     const QSize size = image_.size();
     wrap_ -= shift;
@@ -107,7 +108,11 @@ ViewPicture::Catch ViewPicture::catchUp() {
     shown_ &= bounds;
     origin_ -= shift;
   }
-  return {shift, dirty_ + shown_};
+  // What is handed out here is the caller's to paint: a paint of something else in between
+  // (a control on the drawing) takes none of it.
+  const QRegion area = std::exchange(showAll_, false) ? QRegion(bounds) : dirty_ + shown_;
+  shown_ = QRegion();
+  return {shift, area};
 }
 
 template <class F>
@@ -156,7 +161,6 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
     renderNs_ = clock.nsecsElapsed();
   }
   dirty_ = QRegion();
-  shown_ = QRegion();
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect area = image_.rect();
   for (const QRect& r : region & area)

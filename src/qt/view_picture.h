@@ -21,8 +21,8 @@ class ViewPicture {
  public:
   ViewPicture(Sim& sim, WorldView& view);
 
-  // The view changed: the next paint renders it whole.
-  void stale() { whole_ = true; }
+  // The view changed: the next paint renders it whole, and the next catchUp() asks for all of it.
+  void stale() { whole_ = showAll_ = true; }
   bool isStale() const { return whole_; }
   // After ticks that drew: the view's new marks are drawn onto the image.
   void drawn();
@@ -57,9 +57,10 @@ class ViewPicture {
   // view scrolls it without moving a pixel.
   QImage image_;
   QPoint wrap_;
-  bool whole_ = true;
+  bool whole_ = true;     // the image is to be rendered whole
+  bool showAll_ = true;   // and all of it shown: a paint of a part renders it, showing only that
   QRegion dirty_;  // on the image, to render before it is shown
-  QRegion shown_;  // on the image, new marks drawn onto it, to show
+  QRegion shown_;  // on the image, new marks drawn onto it, not yet handed out to show
   QPoint origin_;  // the image's
 
   double zoom_ = 0;

@@ -34,9 +34,11 @@ TEST(ViewPicture, TheMovedScreenPaintedWhereAskedIsTheViewNow) {
   paint(QRect(0, 0, w, h));
   int moved = 0;
   for (int frame = 0; frame < 12; ++frame) {
+    if (frame == 6) sim.surface.clear();
     for (int t = 0; t < 3; ++t) {
       tick(sim);
       picture.drawn();
+      paint(QRect(10, 10, 20, 20));  // a control on the drawing painted again between frames
     }
     const ViewPicture::Catch c = picture.catchUp();
     moved += !c.shift.isNull();
