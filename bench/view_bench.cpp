@@ -16,7 +16,8 @@ namespace {
 
 using sw4bench::startSystem;
 
-// Arg 0: bodies; arg 1: 0 classic, 1 zoomed out to a half, 2 following body 1 at zoom 4.
+// Arg 0: bodies; arg 1: 0 classic, 1 zoomed out to a half, 2 following body 1 at zoom 4, 3 the
+// same at two of the window's wheel steps in (1.25 each), as the window's load is measured.
 void BM_TickInView(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   sw4::Program sim;
@@ -24,11 +25,12 @@ void BM_TickInView(benchmark::State& state) {
   sw4::WorldView view(sim);
   if (state.range(1) == 1) view.setView(0.5, sim.widthTwips() / 2.0, sim.heightTwips() / 2.0);
   if (state.range(1) == 2) view.follow(1, 4);
+  if (state.range(1) == 3) view.follow(1, 1.25 * 1.25);
   sw4bench::tickNearStart(state, sim);
   state.counters["dropped"] = static_cast<double>(view.droppedMarks());
 }
 BENCHMARK(BM_TickInView)
-    ->ArgsProduct({{199, 202}, {0, 1, 2}})
+    ->ArgsProduct({{199, 202}, {0, 1, 2, 3}})
     ->ArgNames({"bodies", "view"})
     ->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -14,6 +15,7 @@
 #include "model/sim.h"
 #include "platform/control.h"
 #include "qt/control_binding.h"
+#include "qt/frame_pacing.h"
 #include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
 #include "qt/remembered.h"
@@ -61,7 +63,10 @@ MainWindow::MainWindow(Sim& sim, QWidget* parent) : QWidget(parent), sim_(sim) {
   controls_ = std::make_unique<ControlBinding>(sim_.form, *this, std::move(hooks));
   time_ = std::make_unique<TimeControl>(sim_, [this] { afterTimer(); });
   bar_ = new TimelineBar(*time_, *this);
-  tickDone_ = sim_.tickDone.add([this] { drawingChanged(); });
+  tickDone_ = sim_.tickDone.add([this] {
+    ticked_ = true;
+    drawingChanged();
+  });
   view_ = std::make_unique<WorldView>(sim_);
   picture_ = std::make_unique<ViewPicture>(sim_, *view_);
   nextFrame_.setSingleShot(true);
@@ -202,19 +207,15 @@ void MainWindow::catchUpView() {
 
 void MainWindow::letGo(bool now) {
   if (held_.isEmpty() && !viewDrawn_) return;
+  const bool ticked = std::exchange(ticked_, false);
   if (!view_->classic() && sinceViewPaint_.isValid()) {
-    // A view's picture is painted whole: once a display frame at most. A followed body moves
-    // the whole picture, which is sent whole: every other frame, which halves the window's load;
-    // a new zoom or place of the view still shows at the next frame.
     const QScreen* s = screen();
     const double hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-    const bool moving = view_->followed() >= 0 && !picture_->isStale();
-    const qint64 frameMs = static_cast<qint64>(1000.0 / hz) * (moving ? 2 : 1);
-    const qint64 since = sinceViewPaint_.elapsed();
-    if (since < frameMs) {
-      if (!nextFrame_.isActive()) nextFrame_.start(static_cast<int>(frameMs - since));
-      return;
-    }
+    const FrameStep step = nextFrameStep(
+        static_cast<double>(sinceViewPaint_.nsecsElapsed()) / 1e6, 1000.0 / hz,
+        view_->followed() >= 0 && !picture_->isStale(), ticked, nextFrame_.isActive());
+    if (step.wakeMs >= 0) nextFrame_.start(static_cast<int>(std::ceil(step.wakeMs)));
+    if (!step.paint) return;
   }
   if (viewDrawn_ && !view_->classic()) catchUpView();
   viewDrawn_ = false;

@@ -97,6 +97,7 @@ class MainWindow : public QWidget {
   QElapsedTimer sinceViewPaint_;
   QTimer nextFrame_;  // a view's paint that came too soon after the last
   bool viewDrawn_ = false;  // ticks drew into a view that is not yet painted
+  bool ticked_ = false;     // a tick ended since the last letGo()
 };
 
 }  // namespace sw4
