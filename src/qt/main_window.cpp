@@ -15,7 +15,6 @@
 #include "model/sim.h"
 #include "platform/control.h"
 #include "qt/control_binding.h"
-#include "qt/frame_pacing.h"
 #include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
 #include "qt/remembered.h"
@@ -211,9 +210,10 @@ void MainWindow::letGo(bool now) {
   if (!view_->classic() && sinceViewPaint_.isValid()) {
     const QScreen* s = screen();
     const double hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-    const FrameStep step = nextFrameStep(
-        static_cast<double>(sinceViewPaint_.nsecsElapsed()) / 1e6, 1000.0 / hz,
-        view_->followed() >= 0 && !picture_->isStale(), ticked, nextFrame_.isActive());
+    if (!awake_.isValid()) awake_.start();
+    const FrameStep step =
+        pacer_.step(static_cast<double>(awake_.nsecsElapsed()) / 1e6, 1000.0 / hz,
+                    view_->followed() >= 0 && !picture_->isStale(), ticked, nextFrame_.isActive());
     if (step.wakeMs >= 0) nextFrame_.start(static_cast<int>(std::ceil(step.wakeMs)));
     if (!step.paint) return;
   }

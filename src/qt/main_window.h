@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/surface.h"
+#include "qt/frame_pacing.h"
 
 namespace sw4 {
 
@@ -95,9 +96,11 @@ class MainWindow : public QWidget {
   std::unique_ptr<WorldView> view_;
   std::unique_ptr<ViewPicture> picture_;
   QElapsedTimer sinceViewPaint_;
-  QTimer nextFrame_;  // a view's paint that came too soon after the last
+  QTimer nextFrame_;        // a view's paint that came too soon after the last
   bool viewDrawn_ = false;  // ticks drew into a view that is not yet painted
   bool ticked_ = false;     // a tick ended since the last letGo()
+  FramePacer pacer_;
+  QElapsedTimer awake_;  // the pacer's clock
 };
 
 }  // namespace sw4
