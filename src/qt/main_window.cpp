@@ -197,7 +197,9 @@ void MainWindow::catchUpView() {
     if (help_->isVisible()) moving -= help_->geometry();
     for (const QRect& r : moving) scroll(c.shift.x(), c.shift.y(), r);
     held_ += held_.translated(c.shift);
-    held_ += QRegion(figure) + mark;
+    // Where a control covers them the window does not show them: painting there would paint
+    // the control again.
+    held_ += (QRegion(figure) + mark) & uncoveredRegion();
     for (const auto& [control, w] : controls_->onWindow())
       if (!opaque(control->kind()) && w->isVisibleTo(this)) w->update();
   }
