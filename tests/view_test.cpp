@@ -2,6 +2,7 @@
 // they were drawn.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -89,8 +90,13 @@ TEST(WorldView, AMarkStaysInTheWorldAsTheViewMovesUntilTheNextClear) {
   EXPECT_NEAR(before.second, view.screenY(3075, h), 1);
   view.panBy(10, 5);
   EXPECT_EQ(at(), std::pair(before.first + 10, before.second + 5));
-  view.setView(8, 3150, 3075);  // a mark of zoom 2 shows four times as large
+  // A mark of zoom 2, the last one told just before the zoom changes too, shows four times as
+  // large: two of them 4 x 4 pixels each.
+  plotDot(sim.surface, 3300, 3075, 0, 0, rgb(255, 0, 0));
+  view.setView(8, 3150, 3075);
   EXPECT_NEAR(at().first, w / 2 - 2, 2);
+  const auto picture = view.render(w, h);
+  EXPECT_EQ(std::count(picture.begin(), picture.end(), Surface::toWord(rgb(255, 0, 0))), 32);
   sim.surface.clear();
   EXPECT_EQ(at(), std::pair(-1, -1));
 }
@@ -119,6 +125,21 @@ TEST(WorldView, TheChangedSquaresPutOverThePictureBeforeGiveThePictureNow) {
   }
   sim.surface.clear();
   EXPECT_FALSE(view.takeChanged(w, h, none));
+}
+
+TEST(TileLayer, BothCoordinatesAtOnceLandWhereEachDoes) {
+  const int places[] = {-INT32_MAX, -100001, -16, -15, -1, 0, 1, 14, 15, 29999, INT32_MAX};
+  for (double zoom : {1.0 / 16, 0.5, 1.0, 1.5625, 64.0})
+    for (double pixelsPerTwip : {1.0 / 15, 2.0 / 15}) {
+      const TileLayer layer(zoom, pixelsPerTwip, 1);
+      for (int x : places)
+        for (int dx : {-300, -1, 0, 7}) {
+          std::int64_t X, Y;
+          layer.pixelsOf(x, -x, dx, -dx, X, Y);
+          ASSERT_EQ(X, layer.pixelX(x, dx)) << zoom << " " << x << " " << dx;
+          ASSERT_EQ(Y, layer.pixelX(-x, -dx)) << zoom << " " << x << " " << dx;
+        }
+    }
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ TileLayer& MarkCanvas::layerOf(double zoom) {
 }
 
 void MarkCanvas::setZoom(double zoom) {
+  if (current_) storePending();
   TileLayer& l = layerOf(zoom);
   l.lastUse = ++clock_;
   current_ = &l;
@@ -48,12 +49,13 @@ void MarkCanvas::setZoom(double zoom) {
   allChanged();
 }
 
-TileLayer::Tile* MarkCanvas::newTile(std::int32_t tx, std::int32_t ty) {
+TileLayer::Tile* MarkCanvas::takeTile() {
   if (free_.empty()) return nullptr;
   TileLayer::Tile* t = free_.back();
   free_.pop_back();
-  t->tx = tx;
-  t->ty = ty;
+  // Already false; written so that the read of it that follows is answered from the store
+  // rather than waiting for a line of a tile long out of the cache.
+  t->changed = false;
   return t;
 }
 
@@ -79,8 +81,8 @@ TileLayer::Tile* MarkCanvas::tileFor(TileLayer& layer, std::int64_t X, std::int6
     store_.push_back(std::make_unique<TileLayer::Tile>());
     free_.push_back(store_.back().get());
   }
-  TileLayer::Tile* t = newTile(tx, ty);
-  if (t && !layer.insert(t)) {
+  TileLayer::Tile* t = takeTile();
+  if (t && !layer.insert(t, tx, ty)) {
     release(t);
     return nullptr;
   }
@@ -93,8 +95,24 @@ void MarkCanvas::forgetRecent() {
 }
 
 void MarkCanvas::marks(const Mark* m, int count) {
+  if (count > kFew) {
+    storePending();
+    return store(m, count);
+  }
+  if (pendingCount_ + count > kBatch) storePending();
+  // Element by element: a few marks, where a call to memmove would cost more than the copy.
+  int n = pendingCount_;
+  for (int i = 0; i < count; ++i) pending_[n++] = m[i];
+  pendingCount_ = n;
+}
+
+void MarkCanvas::storePending() {
+  store(pending_.data(), pendingCount_);
+  pendingCount_ = 0;
+}
+
+void MarkCanvas::store(const Mark* m, int count) {
   const TileLayer& layer = *current_;
-  constexpr int kBatch = 64;
   const Mark* fresh[kBatch];
   Seen* seenAt[kBatch];
   std::int64_t px[kBatch], py[kBatch];
@@ -113,14 +131,14 @@ void MarkCanvas::marks(const Mark* m, int count) {
     }
     // Their pixels in a loop of arithmetic alone, then the stores.
     for (int i = 0; i < k; ++i) {
-      px[i] = layer.pixelNear(fresh[i]->x, fresh[i]->dx);
-      py[i] = layer.pixelNear(fresh[i]->y, fresh[i]->dy);
+      layer.pixelsOf(fresh[i]->x, fresh[i]->y, fresh[i]->dx, fresh[i]->dy, px[i], py[i]);
     }
     for (int i = 0; i < k; ++i) {
       const std::int64_t X = px[i], Y = py[i];
-      Recent& r = recent_[recentSlot(X >> kShift, Y >> kShift)];
+      const std::uint64_t place = tilePlace(X, Y);
+      Recent& r = recent_[recentSlot(place)];
       TileLayer::Tile* t = r.tile;
-      if (!t || r.tx != (X >> kShift) || r.ty != (Y >> kShift)) {
+      if (r.place != place || !t) {
         t = tileFor(*current_, X, Y, false);
         if (!t) {
           if (queue_.size() < static_cast<std::size_t>(kQueue))
@@ -129,7 +147,7 @@ void MarkCanvas::marks(const Mark* m, int count) {
             ++dropped_;
           continue;
         }
-        r = {t->tx, t->ty, t};
+        r = {place, t};
       }
       t->px[(Y & (kSide - 1)) * kSide + (X & (kSide - 1))] = fresh[i]->word;
       touched(t);
@@ -152,6 +170,7 @@ void MarkCanvas::restarted(bool blank) {
   }
   forgetRecent();
   queue_.clear();
+  pendingCount_ = 0;
   allChanged();
   reseed_ = !blank;
 }
@@ -253,6 +272,7 @@ void MarkCanvas::keepWithinBound(double cx, double cy) {
 
 void MarkCanvas::settle(double cx, double cy) {
   if (reseed_) seed();
+  storePending();
   if (!queue_.empty()) {
     TileLayer& layer = *current_;
     for (const Mark& k : queue_) {
@@ -362,13 +382,14 @@ void MarkCanvas::render(const PixelTarget& out, double zoom, std::int64_t origin
 
 std::size_t MarkCanvas::boundBytes() {
   return kMaxTiles * sizeof(TileLayer::Tile) + kMaxLayers * TileLayer::tableBytes(kMaxTiles) +
-         kQueue * sizeof(Mark) + kMaxTiles * sizeof(TileLayer::Tile*) + kRecent * sizeof(Recent) +
-         (std::size_t{1} << kSeenBits) * sizeof(Seen);
+         (kQueue + kBatch) * sizeof(Mark) + kMaxTiles * sizeof(TileLayer::Tile*) +
+         kRecent * sizeof(Recent) + (std::size_t{1} << kSeenBits) * sizeof(Seen);
 }
 
 std::size_t MarkCanvas::bytes() const {
   return store_.size() * sizeof(TileLayer::Tile) +
-         layers_.size() * TileLayer::tableBytes(kMaxTiles) + queue_.capacity() * sizeof(Mark) +
+         layers_.size() * TileLayer::tableBytes(kMaxTiles) +
+         (queue_.capacity() + pending_.size()) * sizeof(Mark) +
          changed_.capacity() * sizeof(TileLayer::Tile*) + recent_.size() * sizeof(Recent) +
          seen_.size() * sizeof(Seen);
 }

@@ -12,23 +12,28 @@
 // older zooms left stays in their layers and is shown resampled under the current one until the
 // next clear.
 //
-// Cost in the hot loop: a mark met again (the same place, offset and colour as one stored
-// lately) is skipped after one lookup, so where two bodies' dots overlap the view may keep the
-// colour drawn first; a new one is two multiply-adds, a lookup of its tile (the tiles last met
-// are remembered, else one probe of an open-addressing table sized never to grow) and a store.
-// A tile missing there is taken from a reserve kept at hand; when the reserve is empty the mark
-// waits in a fixed-size queue for settle(). Nothing in marks() allocates. A tile that takes a
-// pixel is listed once (a flag in the tile, a list reserved whole), so a window renders anew
-// just those tiles rather than everywhere the surface changed with a margin for spread marks.
+// Cost in the hot loop: marks told a few at a time (past 199 bodies, three for each body
+// pulled) wait in a small buffer and are stored with the next, as a call's fixed cost is more
+// than theirs. A mark met again (the same place, offset and colour as one stored lately) is
+// skipped after one lookup, so where two bodies' dots overlap the view may keep the colour drawn
+// first; a new one is its two coordinates worked out together, a lookup of its tile (the tiles
+// last met are remembered, else one probe of an open-addressing table sized never to grow) and a
+// store. A tile missing there is taken from a reserve kept at hand; when the reserve is empty
+// the mark waits in a fixed-size queue for settle(). Nothing in marks() allocates. A tile that
+// takes a pixel is listed once (a flag in the tile, a list reserved whole), so a window renders
+// anew just those tiles rather than everywhere the surface changed with a margin for spread
+// marks.
 //
 // Tiles are small (16 x 16 pixels) as a trail is a thin line: a new tile costs little to clear
 // and a line through it wastes less. Memory bound: at most kMaxTiles tiles (32.4 MiB) across
-// all layers, plus kMaxLayers tables of 1 MiB, the 1 MiB queue, the list of changed tiles
-// (0.25 MiB) and the hot loop's tables of marks and tiles last met (0.125 MiB): boundBytes(),
-// 41.75 MiB, whatever the run does.
+// all layers, plus kMaxLayers tables of 1 MiB, the 1 MiB queue, the 1 KiB buffer, the list of
+// changed tiles (0.25 MiB) and the hot loop's tables of marks and tiles last met (0.125 MiB):
+// boundBytes(), 41.75 MiB, whatever the run does.
 // Past the bound, settle() gives up the layers least recently shown, then the current layer's
 // tiles farthest from the view. Past kMaxLayers zooms, the layer least recently shown is folded
 // into the coarsest other one, each of its pixels a dot there.
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -52,6 +57,9 @@ class MarkCanvas final : public MarkSink {
   static constexpr int kMaxLayers = 8;
   static constexpr int kQueue = 1 << 16;
   static constexpr int kReserve = 512;
+  // Marks told kFew or fewer at a time wait for up to kBatch to be stored together.
+  static constexpr int kFew = 16;
+  static constexpr int kBatch = 64;
 
   // Marks of `surface` (its pixel ratio sets the layers' scale); not yet listening.
   explicit MarkCanvas(const Surface& surface);
@@ -79,6 +87,7 @@ class MarkCanvas final : public MarkSink {
   // new zoom, tiles given up or folded). A window renders anew only these.
   template <class F>
   bool takeChanged(F f) {
+    storePending();
     const bool exact = !allChanged_;
     for (TileLayer::Tile* t : changed_) {
       t->changed = false;
@@ -96,8 +105,10 @@ class MarkCanvas final : public MarkSink {
   long dropped() const { return dropped_; }  // marks lost to a full queue or the bound
 
  private:
+  void store(const Mark* m, int count);
+  void storePending();
   TileLayer& layerOf(double zoom);
-  TileLayer::Tile* newTile(std::int32_t tx, std::int32_t ty);  // from the reserve, or null
+  TileLayer::Tile* takeTile();  // from the reserve, or null
   TileLayer::Tile* tileFor(TileLayer& layer, std::int64_t X, std::int64_t Y, bool mayAllocate);
   // Tiles at hand are kept cleared, so taking one in the hot loop writes nothing.
   void release(TileLayer::Tile* t);
@@ -119,19 +130,23 @@ class MarkCanvas final : public MarkSink {
   std::vector<std::unique_ptr<TileLayer::Tile>> store_;  // every tile, whoever holds it
   std::vector<TileLayer::Tile*> free_;                   // the reserve
   std::vector<Mark> queue_;                              // capacity kQueue, never more
+  std::array<Mark, kBatch> pending_;
+  int pendingCount_ = 0;
   // The current layer's tiles last met, by their place: most marks land where marks of the
   // same body landed in the pulled body before, and this stays in the first-level cache where
   // the layer's table would not.
   struct Recent {
-    std::int32_t tx = 0, ty = 0;
+    std::uint64_t place = 0;  // tilePlace of the tile
     TileLayer::Tile* tile = nullptr;
   };
   static constexpr int kRecentBits = 12;
   static constexpr int kRecent = 1 << kRecentBits;
-  static std::size_t recentSlot(std::int64_t tx, std::int64_t ty) {
-    const auto key = static_cast<std::uint64_t>(tx) * 0x9E3779B97F4A7C15ull ^
-                     static_cast<std::uint64_t>(ty) * 0xC2B2AE3D27D4EB4Full;
-    return static_cast<std::size_t>(key >> (64 - kRecentBits));
+  static std::uint64_t tilePlace(std::int64_t X, std::int64_t Y) {
+    return static_cast<std::uint64_t>(X >> TileLayer::kShift) << 32 ^
+           static_cast<std::uint32_t>(Y >> TileLayer::kShift);
+  }
+  static std::size_t recentSlot(std::uint64_t place) {
+    return static_cast<std::size_t>((place * 0x9E3779B97F4A7C15ull) >> (64 - kRecentBits));
   }
   // The marks last stored, by their bytes: a mark met again is skipped whole.
   struct Seen {
@@ -139,8 +154,8 @@ class MarkCanvas final : public MarkSink {
   };
   static constexpr int kSeenBits = 12;
   static std::size_t seenSlot(std::uint64_t place, std::uint64_t rest) {
-    return static_cast<std::size_t>(
-        (place * 0x9E3779B97F4A7C15ull ^ rest * 0xC2B2AE3D27D4EB4Full) >> (64 - kSeenBits));
+    return static_cast<std::size_t>(((place ^ std::rotl(rest, 32)) * 0x9E3779B97F4A7C15ull) >>
+                                    (64 - kSeenBits));
   }
   std::vector<Seen> seen_ = std::vector<Seen>(std::size_t{1} << kSeenBits);
   // Forgets the tiles and marks last met: after any change to the tiles a layer holds.

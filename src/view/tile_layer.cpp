@@ -19,9 +19,11 @@ TileLayer::Tile* TileLayer::find(std::int32_t tx, std::int32_t ty) const {
   }
 }
 
-bool TileLayer::insert(Tile* tile) {
+bool TileLayer::insert(Tile* tile, std::int32_t tx, std::int32_t ty) {
   if (count_ >= maxTiles_) return false;
-  const std::uint64_t key = keyOf(tile->tx, tile->ty);
+  tile->tx = tx;
+  tile->ty = ty;
+  const std::uint64_t key = keyOf(tx, ty);
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = slotOf(key);
   while (slots_[i].tile) i = (i + 1) & mask;

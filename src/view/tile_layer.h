@@ -35,18 +35,28 @@ class TileLayer {
   // The pixel a mark lands on: the body's place at this zoom, its offset at the surface's scale.
   // At zoom 1 exactly the surface's pixel.
   std::int64_t pixelX(int x, int dx) const { return floorHeld((x * zoom_ + dx) * pixelsPerTwip_); }
-  // The same without a branch, for the hot loop: a 32-bit place at any zoom stays well within
-  // 64 bits before it is held to kReach.
-  std::int64_t pixelNear(int x, int dx) const {
-    const double v = (x * zoom_ + dx) * pixelsPerTwip_;
-    const auto t = static_cast<std::int64_t>(v);
-    return std::clamp(t - (v < static_cast<double>(t)), -kReach, kReach);
+  // The same for both coordinates at once without a branch, for the hot loop, in pairs of
+  // doubles: held, then floored by rounding to the nearest whole number (1.5 x 2^52 added and
+  // taken away, exact for what is held) and stepping down where that went up.
+  void pixelsOf(int x, int y, int dx, int dy, std::int64_t& X, std::int64_t& Y) const {
+    using Pair = double __attribute__((vector_size(16)));
+    using Bits = std::int64_t __attribute__((vector_size(16)));
+    constexpr double kHeld = static_cast<double>(kReach), kWhole = 0x1.8p52;
+    const Pair place = {static_cast<double>(x), static_cast<double>(y)};
+    const Pair offset = {static_cast<double>(dx), static_cast<double>(dy)};
+    Pair v = (place * zoom_ + offset) * pixelsPerTwip_;
+    v = v < -kHeld ? Pair{-kHeld, -kHeld} : v;
+    v = v > kHeld ? Pair{kHeld, kHeld} : v;
+    Pair r = (v + kWhole) - kWhole;
+    r -= reinterpret_cast<Pair>((r > v) & reinterpret_cast<Bits>(Pair{1.0, 1.0}));
+    X = static_cast<std::int64_t>(r[0]);
+    Y = static_cast<std::int64_t>(r[1]);
   }
 
   // The tile holding pixel X, Y, or null.
   Tile* find(std::int32_t tx, std::int32_t ty) const;
-  // Adds `tile` (its tx, ty set, not yet here); false when the layer is full.
-  bool insert(Tile* tile);
+  // Adds `tile` at tx, ty (none there yet), setting its place; false when the layer is full.
+  bool insert(Tile* tile, std::int32_t tx, std::int32_t ty);
   int size() const { return count_; }
   // Slots a walk over every tile reads.
   std::size_t capacity() const { return slots_.size(); }
@@ -71,7 +81,7 @@ class TileLayer {
       s.tile = nullptr;
     }
     count_ = 0;
-    for (Tile* t : keep) insert(t);
+    for (Tile* t : keep) insert(t, t->tx, t->ty);
   }
 
   // Hands every tile to `gone` and empties the table, keeping its memory.
