@@ -53,9 +53,6 @@ TileLayer::Tile* MarkCanvas::takeTile() {
   if (free_.empty()) return nullptr;
   TileLayer::Tile* t = free_.back();
   free_.pop_back();
-  // Already false; written so that the read of it that follows is answered from the store
-  // rather than waiting for a line of a tile long out of the cache.
-  t->changed = false;
   return t;
 }
 

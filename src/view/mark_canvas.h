@@ -136,14 +136,14 @@ class MarkCanvas final : public MarkSink {
   // same body landed in the pulled body before, and this stays in the first-level cache where
   // the layer's table would not.
   struct Recent {
-    std::uint64_t place = 0;  // tilePlace of the tile
+    std::uint64_t place = 0;  // the tile's key in its layer
     TileLayer::Tile* tile = nullptr;
   };
   static constexpr int kRecentBits = 12;
   static constexpr int kRecent = 1 << kRecentBits;
   static std::uint64_t tilePlace(std::int64_t X, std::int64_t Y) {
-    return static_cast<std::uint64_t>(X >> TileLayer::kShift) << 32 ^
-           static_cast<std::uint32_t>(Y >> TileLayer::kShift);
+    return TileLayer::keyOf(static_cast<std::int32_t>(X >> TileLayer::kShift),
+                            static_cast<std::int32_t>(Y >> TileLayer::kShift));
   }
   static std::size_t recentSlot(std::uint64_t place) {
     return static_cast<std::size_t>((place * 0x9E3779B97F4A7C15ull) >> (64 - kRecentBits));

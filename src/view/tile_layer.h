@@ -53,6 +53,11 @@ class TileLayer {
     Y = static_cast<std::int64_t>(r[1]);
   }
 
+  // A tile's place as one word: tx in the high half, ty in the low.
+  static std::uint64_t keyOf(std::int32_t tx, std::int32_t ty) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(tx)) << 32) |
+           static_cast<std::uint32_t>(ty);
+  }
   // The tile holding pixel X, Y, or null.
   Tile* find(std::int32_t tx, std::int32_t ty) const;
   // Adds `tile` at tx, ty (none there yet), setting its place; false when the layer is full.
@@ -109,10 +114,6 @@ class TileLayer {
     std::uint64_t key = 0;
     Tile* tile = nullptr;
   };
-  static std::uint64_t keyOf(std::int32_t tx, std::int32_t ty) {
-    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(tx)) << 32) |
-           static_cast<std::uint32_t>(ty);
-  }
   static std::size_t slotsFor(int maxTiles) {
     return std::bit_ceil(static_cast<std::size_t>(maxTiles) * 2);
   }
