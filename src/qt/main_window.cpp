@@ -18,6 +18,7 @@
 #include "qt/help_overlay.h"
 #include "qt/qt_theme.h"
 #include "qt/remembered.h"
+#include "qt/scroll_pieces.h"
 #include "qt/shortcuts.h"
 #include "qt/time_control.h"
 #include "qt/timeline_bar.h"
@@ -195,7 +196,11 @@ void MainWindow::catchUpView() {
   if (!c.shift.isNull()) {
     QRegion moving = uncoveredRegion() - figure - mark;
     if (help_->isVisible()) moving -= help_->geometry();
-    for (const QRect& r : moving) scroll(c.shift.x(), c.shift.y(), r);
+    if (moving != scrolled_) {
+      scrolled_ = moving;
+      scrollPieces_ = scrollPieces(moving);
+    }
+    for (const QRect& r : scrollPieces_) scroll(c.shift.x(), c.shift.y(), r);
     held_ += held_.translated(c.shift);
     // Where a control covers them the window does not show them: painting there would paint
     // the control again.

@@ -89,6 +89,8 @@ class MainWindow : public QWidget {
   std::vector<PixelRect> changes_;
   QRegion uncovered_;
   QRegion held_;
+  QRegion scrolled_;  // what a followed body moves on the window, and its pieces
+  std::vector<QRect> scrollPieces_;
   bool uncoveredStale_ = true;
   bool maximisedBeforeFullScreen_ = false;
   bool inPast_ = false;  // at the end of the last run of timer events

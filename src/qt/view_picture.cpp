@@ -2,9 +2,12 @@
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "model/sim.h"
@@ -26,6 +29,51 @@ QString zoomName(double zoom) {
 // A place on the output held to a range where the sums stay ints.
 int held(double v) {
   return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6));
+}
+
+// The image a painter's pixels go to, where they go there unscaled: a followed view paints
+// hundreds of small rectangles a frame, and a painter sets up each one for a microsecond.
+struct Blit {
+  QImage* image = nullptr;
+  QPoint offset;
+};
+
+Blit blitTarget(QPainter& p) {
+  QPaintEngine* engine = p.paintEngine();
+  QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+  if (!device || device->devType() != QInternal::Image || p.hasClipping()) return {};
+  // A window paints at the top left of its backing store; a widget inside one does not.
+  const QPaintDevice* painted = p.device();
+  if (painted != device && !(painted->devType() == QInternal::Widget &&
+                             static_cast<const QWidget*>(painted)->isWindow()))
+    return {};
+  auto* image = static_cast<QImage*>(device);
+  if (!image->isDetached()) return {};  // a shared image would be copied, and the copy painted
+  const QTransform& t = p.deviceTransform();
+  // A window's backing store is the premultiplied alpha format, which opaque pixels share.
+  const bool opaqueFormat = image->format() == QImage::Format_RGB32 ||
+                            image->format() == QImage::Format_ARGB32_Premultiplied;
+  if (!opaqueFormat || t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
+      t.dy() != std::round(t.dy()))
+    return {};
+  return {image, QPoint(static_cast<int>(t.dx()), static_cast<int>(t.dy()))};
+}
+
+// `source` of `from` to `at` on `to`, opaque: the view's pixels leave the alpha byte clear.
+void copyOpaque(QImage& to, QPoint at, const QImage& from, const QRect& source) {
+  const QRect target = QRect(at, source.size()) & to.rect();
+  if (target.isEmpty()) return;
+  const QPoint skip = target.topLeft() - at;
+  uchar* const out = to.bits();  // once: a row's scanLine() would check for sharing each time
+  const uchar* const in = from.constBits();
+  for (int y = 0; y < target.height(); ++y) {
+    auto* o = reinterpret_cast<std::uint32_t*>(out + (target.top() + y) * to.bytesPerLine()) +
+              target.left();
+    const auto* i = reinterpret_cast<const std::uint32_t*>(in + (source.top() + skip.y() + y) *
+                                                                    from.bytesPerLine()) +
+                    source.left() + skip.x();
+    for (int x = 0; x < target.width(); ++x) o[x] = i[x] | 0xFF000000u;
+  }
 }
 
 }  // namespace
@@ -163,9 +211,14 @@ void ViewPicture::paint(QPainter& p, const QRegion& region, const QRect& figureA
   dirty_ = QRegion();
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect area = image_.rect();
+  const Blit blit = blitTarget(p);
   for (const QRect& r : region & area)
     onImage(r, [&](const QRect& piece, QPoint on) {
-      p.drawImage(piece.topLeft(), image_, QRect(on, piece.size()));
+      if (blit.image) {
+        copyOpaque(*blit.image, piece.topLeft() + blit.offset, image_, QRect(on, piece.size()));
+      } else {
+        p.drawImage(piece.topLeft(), image_, QRect(on, piece.size()));
+      }
     });
   for (const QRect& r : region - area) p.fillRect(r, toQColor(sim_.surface.background()));
   if (!region.intersects(figureAt)) return;

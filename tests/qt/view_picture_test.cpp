@@ -16,7 +16,10 @@
 namespace sw4 {
 namespace {
 
-TEST(ViewPicture, TheMovedScreenPaintedWhereAskedIsTheViewNow) {
+// A window's own format is copied into row by row; another is painted by the painter.
+class ViewPictureOn : public ::testing::TestWithParam<QImage::Format> {};
+
+TEST_P(ViewPictureOn, TheMovedScreenPaintedWhereAskedIsTheViewNow) {
   testing::QtAppReady ready;
   Program sim;
   sim.form.Frame7.setVisible(false);
@@ -25,7 +28,7 @@ TEST(ViewPicture, TheMovedScreenPaintedWhereAskedIsTheViewNow) {
   view.follow(1, 3);
   ViewPicture picture(sim, view);
   const int w = sim.surface.widthPixels(), h = sim.surface.heightPixels();
-  QImage screen(w, h, QImage::Format_RGB32);
+  QImage screen(w, h, GetParam());
   const QRect away(-1000, -1000, 1, 1);  // no zoom figure
   const auto paint = [&](const QRegion& region) {
     QPainter p(&screen);
@@ -54,6 +57,10 @@ TEST(ViewPicture, TheMovedScreenPaintedWhereAskedIsTheViewNow) {
   }
   EXPECT_GT(moved, 6);  // the body moved the picture
 }
+
+INSTANTIATE_TEST_SUITE_P(Formats, ViewPictureOn,
+                         ::testing::Values(QImage::Format_ARGB32_Premultiplied,
+                                           QImage::Format_ARGB32));
 
 }  // namespace
 }  // namespace sw4
