@@ -16,7 +16,10 @@ settle=3
 source scripts/lib/desktop.sh
 
 log=$(mktemp)
-desktop_on_exit 'rm -f "$log"'
+# Settings of its own: the window opens at its design size, not where a user last left one.
+export XDG_CONFIG_HOME
+XDG_CONFIG_HOME=$(mktemp -d)
+desktop_on_exit 'rm -rf "$log" "$XDG_CONFIG_HOME"'
 
 source bench/lib/window_stats.sh
 
