@@ -7,6 +7,9 @@ namespace sw4 {
 
 namespace {
 
+// The work of one piece, in cells visited, that a region may ask for.
+constexpr std::int64_t kMostCells = std::int64_t{1} << 18;
+
 int indexOf(const std::vector<int>& edges, int v) {
   return static_cast<int>(std::lower_bound(edges.begin(), edges.end(), v) - edges.begin());
 }
@@ -27,6 +30,9 @@ std::vector<QRect> scrollPieces(const QRegion& region) {
   }
   if (xs.size() < 2 || ys.size() < 2) return {};
   const int nx = static_cast<int>(xs.size()) - 1, ny = static_cast<int>(ys.size()) - 1;
+  // A region of many more edges is scrolled in its own bands: more painting, never a stall.
+  const std::vector<QRect> bands(region.begin(), region.end());
+  if (std::int64_t{nx} * nx * ny > kMostCells) return bands;
   std::vector<char> inside(static_cast<std::size_t>(nx) * ny, 0);
   const auto cell = [&](int i, int j) -> char& {
     return inside[static_cast<std::size_t>(j) * nx + i];
@@ -60,6 +66,7 @@ std::vector<QRect> scrollPieces(const QRegion& region) {
       }
     }
     if (best == 0) return pieces;
+    if (pieces.size() == bands.size()) return bands;
     pieces.emplace_back(QPoint(xs[left], ys[top]), QPoint(xs[right] - 1, ys[bottom] - 1));
     for (int j = top; j < bottom; ++j)
       for (int i = left; i < right; ++i) cell(i, j) = 0;

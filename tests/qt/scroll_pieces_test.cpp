@@ -27,5 +27,13 @@ TEST(ScrollPieces, NothingForAnEmptyRegion) {
   EXPECT_TRUE(scrollPieces(QRegion()).empty());
 }
 
+// Hundreds of edges a side: the region's own bands, at once.
+TEST(ScrollPieces, AFineRegionIsItsOwnBands) {
+  QRegion region(0, 0, 600, 600);
+  for (int y = 0; y < 600; y += 10)
+    for (int x = (y / 10) % 2 * 5; x < 600; x += 10) region -= QRect(x, y, 5, 5);
+  EXPECT_EQ(scrollPieces(region), std::vector<QRect>(region.begin(), region.end()));
+}
+
 }  // namespace
 }  // namespace sw4
